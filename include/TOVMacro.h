@@ -16,6 +16,19 @@
 /// Framework name that every class of the library registers under.
 #define TOV_FRAMEWORK_NAME "TovelBase"
 
+/// Remembers the MetaObject operation of a class that the program defines, so that
+/// TOVRegisterAllClasses can reach it. Remembering does not register the class.
+class TOVBASIC_API TOVClassRecord {
+public:
+  explicit TOVClassRecord(MORMetaClass* (*metaObject)());
+  MORMetaClass* (*const _pMetaObject)();
+  const TOVClassRecord* const _pNext;
+};
+
+/// Registers every class defined with TOV_IMPLEMENT_CLASS in the loaded modules;
+/// gives how many there are.
+extern "C" TOVBASIC_API int TOVRegisterAllClasses();
+
 #define TOV_DECLARE_CLASS(X)                                                                   \
 private:                                                                                       \
   static MORMetaClass* meta_object;                                                            \
@@ -48,7 +61,8 @@ private:
   const MORGUID& X::ClassId() { return MetaObject()->_Guid; }                                  \
   const char* X::ClassName() { return MetaObject()->_Name; }                                   \
   const char* X::IsA() const { return ClassName(); }                                           \
-  int X::IsAKindOf(const char* name) const { return MetaObject()->IsAKindOf(name); }
+  int X::IsAKindOf(const char* name) const { return MetaObject()->IsAKindOf(name); }          \
+  static const TOVClassRecord X##_ClassRecord(&X::MetaObject);
 
 /// Gives object when it is null or a kind of expected; otherwise a fatal internal error
 /// naming both classes. A null expected with a non-null object is a fatal internal error.

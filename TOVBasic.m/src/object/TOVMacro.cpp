@@ -3,6 +3,10 @@
 
 namespace {
 
+// Head of the list of class records; constant-initialized, so records made by the
+// static initializers of any module find it ready.
+const TOVClassRecord* gFirstClassRecord = nullptr;
+
 const MORBaseUnknown* Check(const MORBaseUnknown* object, MORMetaClass* expected) {
   if (object == nullptr)
     return nullptr;
@@ -28,4 +32,16 @@ extern "C" const MORBaseUnknown* TOVConversionCheckConst(const MORBaseUnknown* o
 extern "C" MORBaseUnknown* TOVConversionCheckConstToVar(const MORBaseUnknown* object,
                                                         MORMetaClass* expected) {
   return const_cast<MORBaseUnknown*>(Check(object, expected));
+}
+
+TOVClassRecord::TOVClassRecord(MORMetaClass* (*metaObject)())
+    : _pMetaObject(metaObject), _pNext(gFirstClassRecord) {
+  gFirstClassRecord = this;
+}
+
+extern "C" int TOVRegisterAllClasses() {
+  int count = 0;
+  for (const TOVClassRecord* r = gFirstClassRecord; r != nullptr; r = r->_pNext, ++count)
+    r->_pMetaObject();
+  return count;
 }
