@@ -3,9 +3,13 @@
 #include <cerrno>
 #include <cstring>
 
-TOVIFStream::TOVIFStream(const char* path, const char* mode) { _Open(path, mode); }
+TOVIFStream::TOVIFStream(const char* path, const char* mode) {
+  _Open(path, mode);
+}
 
-TOVIFStream::TOVIFStream(const char* path, const int& mode) { _Open(path, mode, 1); }
+TOVIFStream::TOVIFStream(const char* path, const int& mode) {
+  _Open(path, mode, 1);
+}
 
 int TOVIFStream::Open(const char* path, const char* mode) {
   if (_pFile != nullptr)
