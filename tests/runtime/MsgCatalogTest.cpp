@@ -216,10 +216,11 @@ TEST_F(MsgCatalog, ChangedFileIsReadAgain) {
   MORMsgCatalog catalog;
   ASSERT_TRUE(catalog.LoadMsgCatalog("CHG", dir.c_str()));
   EXPECT_EQ(Narrow(catalog.GetCatalogMsg("K").GetText()), "before");
-  tovtest::WriteFile(dir + "/CHG.msg", "K = after the change\n");
+  // Same size, written at once: the file's time may not have changed.
+  tovtest::WriteFile(dir + "/CHG.msg", "K = after!\n");
   MORMsgCatalog again;
   ASSERT_TRUE(again.LoadMsgCatalog("CHG", dir.c_str()));
-  EXPECT_EQ(Narrow(again.GetCatalogMsg("K").GetText()), "after the change");
+  EXPECT_EQ(Narrow(again.GetCatalogMsg("K").GetText()), "after!");
   // A message taken before stays valid.
   EXPECT_EQ(Narrow(catalog.GetCatalogMsg("K").GetText()), "before");
 }

@@ -91,6 +91,9 @@ TEST(UnicodeString, OrderAndCompare) {
   EXPECT_EQ(a.Compare(upper), 2);
   EXPECT_EQ(a.Compare(b), 0);
   EXPECT_EQ(a.Compare(prefix), 0);
+  EXPECT_TRUE(a == "abc");
+  EXPECT_TRUE(a != "ab");
+  EXPECT_TRUE(MORUnicodeString() == nullptr);
   EXPECT_EQ(MORUnicodeString("\xC3\xA9t\xC3\xA9").Compare(MORUnicodeString("\xC3\x89T\xC3\x89")),
             2);
 }
