@@ -76,7 +76,8 @@ TEST(UnicodeString, NarrowTextFollowsChangesAndNullCountsAsEmpty) {
   MORUnicodeString copy(s);
   s = "other";
   EXPECT_EQ(Narrow(copy), "abc\xC3\xA9!");
-  copy = copy;
+  const MORUnicodeString& alias = copy;
+  copy = alias;
   EXPECT_EQ(Narrow(copy), "abc\xC3\xA9!");
 }
 
@@ -114,8 +115,9 @@ TEST(UnicodeString, NumbersWideTextAndResize) {
   EXPECT_EQ(Narrow(s.BuildFromNum(-9223372036854775807L - 1)), "-9223372036854775808");
   EXPECT_EQ(Narrow(s.BuildFromNum(18446744073709551615UL)), "18446744073709551615");
 
-  EXPECT_EQ(Units(s.BuildFromWChar(L"x\U0001F600\U00110000")),
-            std::u16string(u"x\xD83D\xDE00\uFFFD"));
+  // One wide character outside the BMP and one beyond U+10FFFF.
+  const wchar_t wide[] = {L'x', static_cast<wchar_t>(0x1F600), static_cast<wchar_t>(0x110000), 0};
+  EXPECT_EQ(Units(s.BuildFromWChar(wide)), std::u16string(u"x\xD83D\xDE00\uFFFD"));
   EXPECT_EQ(Units(s.BuildFromWChar(u"hello", 2)), u"he");
   EXPECT_EQ(Units(s.BuildFromWChar(static_cast<const char16_t*>(nullptr))), u"");
 
