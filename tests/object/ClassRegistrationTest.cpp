@@ -11,6 +11,7 @@ class Animal : public MORBaseUnknown {
 };
 class Dog : public Animal {
   TOV_DECLARE_CLASS(Dog)
+public:
   int _Legs = 4;
 };
 class Puppy : public Dog {

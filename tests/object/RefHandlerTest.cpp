@@ -56,7 +56,8 @@ TEST(RefHandler, CopiesShareAndReleaseExactlyWhatTheyTook) {
     EXPECT_EQ(shape->GetRefCount(), 4);
     EXPECT_EQ(b.Get(), shape);
     EXPECT_TRUE(c == shape);
-    c = c;
+    ShapeRfHndlr& same = c;
+    c = same;
     EXPECT_EQ(shape->GetRefCount(), 4);
   }
   EXPECT_EQ(shape->GetRefCount(), 1);

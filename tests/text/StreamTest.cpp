@@ -155,3 +155,13 @@ TEST_F(StreamTest, ReadGivesTheBytesAndRewindStartsOver) {
   EXPECT_EQ(in.ClearError(), 0);
   EXPECT_GE(in.GetFileNo(), 0);
 }
+
+TEST_F(StreamTest, GetlineMatchesADelimiterAboveAsciiGivenAsChar) {
+  tovtest::WriteFile(Path("in"), "ab\xA7" "cd");
+  TOVIFStream in(Path("in").c_str(), "rb");
+  char buf[8];
+  EXPECT_EQ(in.Getline(buf, sizeof buf, static_cast<char>('\xA7')), 0);
+  EXPECT_STREQ(buf, "ab");
+  EXPECT_EQ(in.Getline(buf, sizeof buf, 0xA7), 0);
+  EXPECT_STREQ(buf, "cd");
+}
