@@ -29,39 +29,49 @@ public:
 /// gives how many there are.
 extern "C" TOVBASIC_API int TOVRegisterAllClasses();
 
-#define TOV_DECLARE_CLASS(X)                                                                   \
-private:                                                                                       \
-  static MORMetaClass* meta_object;                                                            \
-                                                                                               \
-public:                                                                                        \
-  static MORBaseUnknown* CreateItself();                                                       \
-  static MORMetaClass* MetaObject();                                                           \
-  MORMetaClass* GetMetaObject() const override;                                                \
-  static const MORGUID& ClassId();                                                             \
-  static const char* ClassName();                                                              \
-  const char* IsA() const override;                                                            \
-  int IsAKindOf(const char* name) const override;                                              \
-                                                                                               \
+#define TOV_DECLARE_CLASS(X)                                                                       \
+private:                                                                                           \
+  static MORMetaClass* meta_object;                                                                \
+                                                                                                   \
+public:                                                                                            \
+  static MORBaseUnknown* CreateItself();                                                           \
+  static MORMetaClass* MetaObject();                                                               \
+  MORMetaClass* GetMetaObject() const override;                                                    \
+  static const MORGUID& ClassId();                                                                 \
+  static const char* ClassName();                                                                  \
+  const char* IsA() const override;                                                                \
+  int IsAKindOf(const char* name) const override;                                                  \
+                                                                                                   \
 private:
 
-#define TOV_IMPLEMENT_CLASS(X, Base)                                                           \
-  MORMetaClass* X::meta_object = nullptr;                                                      \
-  MORBaseUnknown* X::CreateItself() { return nullptr; }                                        \
-  MORMetaClass* X::MetaObject() {                                                              \
-    if (meta_object == nullptr) {                                                              \
-      MORMetaClass* parent = Base::MetaObject();                                               \
-      meta_object = fct_RetrieveMetaObject(#X, TOV_CLASS_TYPE, parent, "MORNull",              \
-                                           TOV_FRAMEWORK_NAME, sizeof(X));                     \
-    }                                                                                          \
-    return meta_object;                                                                        \
-  }                                                                                            \
-  MORMetaClass* X::GetMetaObject() const {                                                     \
-    return meta_object != nullptr ? meta_object : MetaObject();                                \
-  }                                                                                            \
-  const MORGUID& X::ClassId() { return MetaObject()->_Guid; }                                  \
-  const char* X::ClassName() { return MetaObject()->_Name; }                                   \
-  const char* X::IsA() const { return ClassName(); }                                           \
-  int X::IsAKindOf(const char* name) const { return MetaObject()->IsAKindOf(name); }          \
+#define TOV_IMPLEMENT_CLASS(X, Base)                                                               \
+  MORMetaClass* X::meta_object = nullptr;                                                          \
+  MORBaseUnknown* X::CreateItself() {                                                              \
+    return nullptr;                                                                                \
+  }                                                                                                \
+  MORMetaClass* X::MetaObject() {                                                                  \
+    if (meta_object == nullptr) {                                                                  \
+      MORMetaClass* parent = Base::MetaObject();                                                   \
+      meta_object = fct_RetrieveMetaObject(#X, TOV_CLASS_TYPE, parent, "MORNull",                  \
+                                           TOV_FRAMEWORK_NAME, sizeof(X));                         \
+    }                                                                                              \
+    return meta_object;                                                                            \
+  }                                                                                                \
+  MORMetaClass* X::GetMetaObject() const {                                                         \
+    return meta_object != nullptr ? meta_object : MetaObject();                                    \
+  }                                                                                                \
+  const MORGUID& X::ClassId() {                                                                    \
+    return MetaObject()->_Guid;                                                                    \
+  }                                                                                                \
+  const char* X::ClassName() {                                                                     \
+    return MetaObject()->_Name;                                                                    \
+  }                                                                                                \
+  const char* X::IsA() const {                                                                     \
+    return ClassName();                                                                            \
+  }                                                                                                \
+  int X::IsAKindOf(const char* name) const {                                                       \
+    return MetaObject()->IsAKindOf(name);                                                          \
+  }                                                                                                \
   static const TOVClassRecord X##_ClassRecord(&X::MetaObject);
 
 /// Gives object when it is null or a kind of expected; otherwise a fatal internal error

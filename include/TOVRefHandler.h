@@ -38,9 +38,8 @@ protected:
   /// The one place where a handler changes its object.
   void SetpObjectRfHndlr(TOVRfHndlrStateEnum state, MORBaseUnknown* p);
   /// Stops the process with the five texts as message (a null text counts as empty).
-  [[noreturn]] static void Fail(const char* s1, const char* s2 = nullptr,
-                                const char* s3 = nullptr, const char* s4 = nullptr,
-                                const char* s5 = nullptr);
+  [[noreturn]] static void Fail(const char* s1, const char* s2 = nullptr, const char* s3 = nullptr,
+                                const char* s4 = nullptr, const char* s5 = nullptr);
   /// Fatal unless p is null or a kind of this handler's managed class.
   void CheckSet(const MORBaseUnknown* p) const;
   /// Fatal unless other's managed class is a kind of this handler's managed class.
@@ -89,18 +88,18 @@ private:
   static void* operator new(size_t) { TOVRefHandler::Fail("xxxRfHndlr::operator new"); }
 };
 
-#define TOV_DECLARE_RFHNDLR(X, BaseHandler)                                                    \
-  class X##RfHndlr : public TOVTypedRfHndlr<X, BaseHandler> {                                  \
-    using Typed = TOVTypedRfHndlr<X, BaseHandler>;                                             \
-                                                                                               \
-  public:                                                                                      \
-    X##RfHndlr() = default;                                                                    \
-    X##RfHndlr(TOVRfHndlrStateEnum state, X* p) : Typed(state, p) {}                           \
-    X##RfHndlr(const X##RfHndlr& other) : Typed(other) {}                                      \
-    X##RfHndlr& operator=(const X##RfHndlr& other) {                                           \
-      this->Assign(other);                                                                     \
-      return *this;                                                                            \
-    }                                                                                          \
+#define TOV_DECLARE_RFHNDLR(X, BaseHandler)                                                        \
+  class X##RfHndlr : public TOVTypedRfHndlr<X, BaseHandler> {                                      \
+    using Typed = TOVTypedRfHndlr<X, BaseHandler>;                                                 \
+                                                                                                   \
+  public:                                                                                          \
+    X##RfHndlr() = default;                                                                        \
+    X##RfHndlr(TOVRfHndlrStateEnum state, X* p) : Typed(state, p) {}                               \
+    X##RfHndlr(const X##RfHndlr& other) : Typed(other) {}                                          \
+    X##RfHndlr& operator=(const X##RfHndlr& other) {                                               \
+      this->Assign(other);                                                                         \
+      return *this;                                                                                \
+    }                                                                                              \
   };
 
 #endif
