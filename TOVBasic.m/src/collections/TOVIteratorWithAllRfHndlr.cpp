@@ -18,7 +18,9 @@ TOVIteratorWithAllRfHndlr::TOVIteratorWithAllRfHndlr(TOVIterator* it,
                                                      const TOVContainerRfHndlr& hContainer,
                                                      const MORBaseUnknownRfHndlr& hPattern,
                                                      const TOVComparatorRfHndlr& hComparator)
-    : TOVIterator(CheckIterator(it)->GetPattern(), it->WithPattern(), &it->GetComparator()),
+    // Arguments are evaluated in no set order: each one checks the iterator.
+    : TOVIterator(CheckIterator(it)->GetPattern(), CheckIterator(it)->WithPattern(),
+                  &CheckIterator(it)->GetComparator()),
       _pIterator(it) {
   if (hComparator.Get() != nullptr && hComparator.Get() != &it->GetComparator())
     TOVFatalInternalError("Wrong comparator");
