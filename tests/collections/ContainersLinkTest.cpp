@@ -19,7 +19,9 @@ struct Kind {
   std::function<TOVContainer*(TOVContainerWhatToDoAtDeleteEnum)> make;
 };
 
-void PrintTo(const Kind& kind, std::ostream* out) { *out << kind.name; }
+void PrintTo(const Kind& kind, std::ostream* out) {
+  *out << kind.name;
+}
 
 const Kind kKinds[] = {
     {"Vector", [](TOVContainerWhatToDoAtDeleteEnum p) { return new TOVVector(p); }},

@@ -42,7 +42,8 @@ TEST(SortedVector, AddingUnsortsSortingSortsAndSearchesBisect) {
   EXPECT_LE(cmp._Calls, 3);
   EXPECT_EQ(1u, v.Contains(v[2]));
   EXPECT_EQ(0u, v.Contains(&three));
-  v.Clear(0); // objects are still owned below
+  v.Destroy();
+  EXPECT_EQ(0, v.Size());
   EXPECT_EQ(1u, v.IsSorted());
 }
 
