@@ -1,6 +1,7 @@
 #include "TOVExecGraphNodeCmpStep.h"
 #include "TOVExecGraphNode.h"
 #include "TOVFatalInternalError.h"
+#include "TOVKindOf.h"
 #include "TOVSharedInstance.h"
 
 TOV_IMPLEMENT_CLASS(TOVExecGraphNodeCmpStep, MORBaseUnknownCmpAddr)
@@ -16,9 +17,9 @@ namespace {
 
 /// The effective step of a node; a step as it is.
 const MORBaseUnknown* StepOf(const MORBaseUnknown* obj, const char* which) {
-  if (const auto* node = dynamic_cast<const TOVExecGraphNode*>(obj))
+  if (const auto* node = TOVKindOf<TOVExecGraphNode>(obj))
     return node->GetHStep().Get();
-  if (dynamic_cast<const TOVExecGraphStep*>(obj) != nullptr)
+  if (TOVKindOf<TOVExecGraphStep>(obj) != nullptr)
     return obj;
   TOVFatalInternalError(which, " is neither an TOVExecGraphNode nor an TOVExecGraphStep but a ",
                         obj->IsA());

@@ -2,6 +2,7 @@
 #include "TOVExecGraphNode.h"
 #include "TOVExecGraphNodeLink.h"
 #include "TOVFatalInternalError.h"
+#include "TOVKindOf.h"
 #include "TOVSharedInstance.h"
 
 TOV_IMPLEMENT_CLASS(TOVExecGraphNodeLinkCmpParentNode, MORBaseUnknownCmpAddr)
@@ -19,9 +20,9 @@ namespace {
 const MORBaseUnknown* ParentNodeOf(const MORBaseUnknown* obj, const char* which) {
   if (obj == nullptr)
     return nullptr;
-  if (const auto* link = dynamic_cast<const TOVExecGraphNodeLink*>(obj))
+  if (const auto* link = TOVKindOf<TOVExecGraphNodeLink>(obj))
     return link->GetParentNode();
-  if (dynamic_cast<const TOVExecGraphNode*>(obj) != nullptr)
+  if (TOVKindOf<TOVExecGraphNode>(obj) != nullptr)
     return obj;
   TOVFatalInternalError(which, " is neither an TOVExecGraphNodeLink nor an TOVExecGraphNode but a ",
                         obj->IsA());

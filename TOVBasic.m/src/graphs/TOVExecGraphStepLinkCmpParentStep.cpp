@@ -2,6 +2,7 @@
 #include "TOVExecGraphStep.h"
 #include "TOVExecGraphStepLink.h"
 #include "TOVFatalInternalError.h"
+#include "TOVKindOf.h"
 #include "TOVSharedInstance.h"
 
 TOV_IMPLEMENT_CLASS(TOVExecGraphStepLinkCmpParentStep, MORBaseUnknownCmpAddr)
@@ -19,9 +20,9 @@ namespace {
 const MORBaseUnknown* ParentStepOf(const MORBaseUnknown* obj, const char* which) {
   if (obj == nullptr)
     return nullptr;
-  if (const auto* link = dynamic_cast<const TOVExecGraphStepLink*>(obj))
+  if (const auto* link = TOVKindOf<TOVExecGraphStepLink>(obj))
     return link->GetParentStep();
-  if (dynamic_cast<const TOVExecGraphStep*>(obj) != nullptr)
+  if (TOVKindOf<TOVExecGraphStep>(obj) != nullptr)
     return obj;
   TOVFatalInternalError(which, " is neither an TOVExecGraphStepLink nor an TOVExecGraphStep but a ",
                         obj->IsA());
