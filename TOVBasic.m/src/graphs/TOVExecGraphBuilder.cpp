@@ -12,6 +12,7 @@
 #include "TOVIterator.h"
 #include "TOVSortedVector.h"
 
+#include <climits>
 #include <deque>
 #include <unordered_map>
 #include <unordered_set>
@@ -30,6 +31,10 @@ TOVIterator* LinksOf(const TOVExecGraphNode* node, const TOVSortedVector& nodeLi
 TOVExecGraphStep* EffectiveStep(const TOVExecGraphNode& node) {
   return node.GetHStep().Get();
 }
+
+using StepOrder = std::unordered_map<const TOVExecGraphStep*, int>;
+void RankSteps(const TOVExecGraphStep* parentStep, const TOVSortedVector& stepLinks,
+               const StepOrder* order);
 
 } // namespace
 
@@ -87,7 +92,10 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
     TOVFatalInternalError("No root step found");
 
   stepLinkSVParentStep.Sort();
-  InitRankAndSetLastParentStep(nullptr, stepLinkSVParentStep);
+  StepOrder order;
+  for (int i = 0; i < nodes.Size(); ++i)
+    order.emplace(EffectiveStep(*static_cast<TOVExecGraphNode*>(nodes[i])), i);
+  RankSteps(nullptr, stepLinkSVParentStep, &order);
 }
 
 // Path-based strongly connected components, with explicit stacks: `open` holds the
@@ -186,13 +194,21 @@ void TOVExecGraphBuilder::AnalyzeSteps(TOVExecGraphNode& node, const TOVSortedVe
   }
 }
 
+namespace {
+
+/// The place of step in order; steps of nodes outside the node vector come last.
+int OrderOf(const StepOrder& order, const TOVExecGraphStep* step) {
+  auto found = order.find(step);
+  return found != order.end() ? found->second : INT_MAX;
+}
+
 // Longest paths in time linear in the number of links: a walk from the start steps
 // finds the steps reached and the links that close a cycle left among steps (ignored,
 // as a walk along the links would stop there); then each step is ranked once all its
-// parents are, in the order in which its last parent is ranked. The parent step is the
-// first ranked parent through which the step gets its final rank.
-void TOVExecGraphBuilder::InitRankAndSetLastParentStep(const TOVExecGraphStep* parentStep,
-                                                       const TOVSortedVector& stepLinks) {
+// parents are. The parent step is a parent through which the step gets its final rank:
+// among several, the first in order when an order is given, else the first ranked.
+void RankSteps(const TOVExecGraphStep* parentStep, const TOVSortedVector& stepLinks,
+               const StepOrder* order) {
   enum { kOnWalk = 1, kWalked = 2 };
   std::unordered_map<const TOVExecGraphStep*, int> state;
   std::unordered_map<const TOVExecGraphStep*, int> parentsLeft;
@@ -231,7 +247,8 @@ void TOVExecGraphBuilder::InitRankAndSetLastParentStep(const TOVExecGraphStep* p
   std::deque<TOVExecGraphStep*> ready;
   auto offer = [&](const TOVExecGraphStep* parent, TOVExecGraphStep& step, int rank) {
     int& known = best[&step];
-    if (rank > known) {
+    if (rank > known || (rank == known && order != nullptr && parent != nullptr &&
+                         OrderOf(*order, parent) < OrderOf(*order, step.GetParentStep()))) {
       known = rank;
       step.SetParentStep(parent);
     }
@@ -262,4 +279,11 @@ void TOVExecGraphBuilder::InitRankAndSetLastParentStep(const TOVExecGraphStep* p
     }
     children->Release();
   }
+}
+
+} // namespace
+
+void TOVExecGraphBuilder::InitRankAndSetLastParentStep(const TOVExecGraphStep* parentStep,
+                                                       const TOVSortedVector& stepLinks) {
+  RankSteps(parentStep, stepLinks, nullptr);
 }
