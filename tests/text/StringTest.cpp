@@ -271,3 +271,30 @@ TEST(String, HandlerOwnsAString) {
   EXPECT_STREQ(TOVString::ClassName(), "TOVString");
   EXPECT_TRUE(handler->IsAKindOf("MORBaseUnknown"));
 }
+
+TEST(String, OneCharacterAppendsGrowAndCopyOnWrite) {
+  Probe s;
+  const char* letters = "abcdefghijklmnopqrstuvwxyz01234";
+  for (int i = 0; i < 31; ++i)
+    s.Concat(letters + i, 1);
+  EXPECT_EQ(s.Dimension(), 32);
+  EXPECT_STREQ(s, "abcdefghijklmnopqrstuvwxyz01234");
+  s.Concat("5", 1); // the 32nd character needs a larger block
+  EXPECT_EQ(s.Dimension(), 64);
+  EXPECT_EQ(s.Length(), 32);
+  s.Concat("", 1);
+  s.Concat(nullptr, 1);
+  EXPECT_EQ(s.Length(), 32);
+
+  Probe copy(s);
+  copy.Concat("!", 1);
+  EXPECT_EQ(s.Length(), 32);
+  EXPECT_EQ(copy.Length(), 33);
+  EXPECT_NE(copy.Block(), s.Block());
+  s.Concat(static_cast<const char*>(s) + 3, 1); // a character of its own text
+  EXPECT_EQ(Text(s), "abcdefghijklmnopqrstuvwxyz012345d");
+
+  Probe blockless(0, 0);
+  blockless.Concat("q", 1);
+  EXPECT_STREQ(blockless, "q");
+}
