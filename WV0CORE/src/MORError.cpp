@@ -28,10 +28,12 @@ void CopyCut(char* target, const char* text, size_t capacity) {
 struct PendingError {
   MORError* error = nullptr;
   ~PendingError() { Set(nullptr); }
+  /// Takes over the caller's reference to next. Setting the pending error again hands
+  /// over a second reference to it, so the previous one is released in every case.
   void Set(MORError* next) {
     MORError* previous = error;
     error = next;
-    if (previous != nullptr && previous != next)
+    if (previous != nullptr)
       previous->Release();
   }
 };

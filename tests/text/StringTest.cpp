@@ -82,7 +82,8 @@ TEST(String, CopiesShareUntilOneChanges) {
   b.ToUpper();
   EXPECT_STREQ(a, "hello");
   EXPECT_STREQ(b, "HELLO");
-  a = a; // self-assignment keeps the one reference
+  const TOVString& same = a;
+  a = same; // self-assignment keeps the one reference
   EXPECT_EQ(a.Block()->GetRefCounter(), 1);
 
   Probe blockless(0, 0);
