@@ -28,8 +28,8 @@ void CopyCut(char* target, const char* text, size_t capacity) {
 struct PendingError {
   MORError* error = nullptr;
   ~PendingError() { Set(nullptr); }
-  /// Takes over the caller's reference to next. Setting the pending error again hands
-  /// over a second reference to it, so the previous one is released in every case.
+  // Takes over the caller's reference to next. When next is pending already, the pending
+  // slot keeps the reference it holds and the one handed over is dropped.
   void Set(MORError* next) {
     MORError* previous = error;
     error = next;
