@@ -1,16 +1,14 @@
 #include "TOVExtIntegerCmp.h"
 #include "TOVExtInteger.h"
 #include "TOVFatalInternalError.h"
-#include "TOVGlobalObjectCleaner.h"
+#include "TOVSharedInstance.h"
 
 TOV_IMPLEMENT_CLASS(TOVExtIntegerCmp, TOVComparator)
 
 TOVExtIntegerCmp* TOVExtIntegerCmp::_pGlobal = nullptr;
 
 TOVExtIntegerCmp::~TOVExtIntegerCmp() {
-  // The shared instance dies with the cleaner; a later GetGlobal makes a new one.
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 int TOVExtIntegerCmp::CompareObjects(const MORBaseUnknown* a, const MORBaseUnknown* b) const {
@@ -33,10 +31,5 @@ int TOVExtIntegerCmp::CompareObjects(const MORBaseUnknown* a, const MORBaseUnkno
 }
 
 TOVExtIntegerCmp& TOVExtIntegerCmp::GetGlobal() {
-  if (_pGlobal == nullptr) {
-    TOVExtIntegerCmp* made = new TOVExtIntegerCmp;
-    TOVGlobalObjectCleaner::Add(made);
-    _pGlobal = made;
-  }
-  return *_pGlobal;
+  return TOVGetSharedInstance(_pGlobal);
 }
