@@ -23,7 +23,7 @@ struct MORErrDsc {
 class WV0CORE_API MORError : public MORBaseUnknown {
 public:
   /// The longest source file name the error keeps; longer names are cut.
-  static const int MaxSourceFileName = 127;
+  static constexpr int MaxSourceFileName = 127;
 
   /// A critical error with return code E_FAIL and no message.
   explicit MORError(unsigned int id);

@@ -34,6 +34,9 @@ public:
   bool operator>(const MORUnicodeString& other) const;
   bool operator==(const MORUnicodeString& other) const;
   bool operator!=(const MORUnicodeString& other) const { return !(*this == other); }
+  /// Compares with narrow text (decoded first); null counts as empty.
+  bool operator==(const char* text) const { return *this == MORUnicodeString(text); }
+  bool operator!=(const char* text) const { return !(*this == MORUnicodeString(text)); }
 
   /// 1 when both texts are identical, 2 when they differ only by case, else 0.
   int Compare(const MORUnicodeString& other) const;

@@ -28,10 +28,12 @@ void CopyCut(char* target, const char* text, size_t capacity) {
 struct PendingError {
   MORError* error = nullptr;
   ~PendingError() { Set(nullptr); }
+  // Takes over the caller's reference to next. When next is pending already, the pending
+  // slot keeps the reference it holds and the one handed over is dropped.
   void Set(MORError* next) {
     MORError* previous = error;
     error = next;
-    if (previous != nullptr && previous != next)
+    if (previous != nullptr)
       previous->Release();
   }
 };

@@ -116,13 +116,10 @@ std::string ContentError(const std::string& origin, const MORCatalogContent& con
   return text;
 }
 
-// Parsed files, keyed by path and checked against the file's identity and time, so that
-// a file changed on disk is read again.
+// Parsed files, keyed by path. A file is always read again, and parsed again only when
+// its bytes changed: timestamps are too coarse to tell two quick writes apart.
 struct CachedFile {
-  dev_t device;
-  ino_t inode;
-  off_t size;
-  struct timespec modified;
+  std::vector<char> bytes;
   std::shared_ptr<const MORCatalogContent> content;
 };
 
@@ -137,17 +134,12 @@ Cache& TheCache() {
   return *cache;
 }
 
-bool SameFile(const CachedFile& cached, const struct stat& st) {
-  return cached.device == st.st_dev && cached.inode == st.st_ino && cached.size == st.st_size &&
-         cached.modified.tv_sec == st.st_mtim.tv_sec &&
-         cached.modified.tv_nsec == st.st_mtim.tv_nsec;
-}
-
 enum class ReadResult { Read, Missing, Failed };
 
 // Reads and parses the catalog file at path; on failure sets error to the reason.
 ReadResult ReadCatalogFile(const std::string& path,
                            std::shared_ptr<const MORCatalogContent>& content, std::string& error) {
+  // Not blocking: a FIFO in place of the file must not hang the caller.
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     int code = errno;
@@ -167,16 +159,6 @@ ReadResult ReadCatalogFile(const std::string& path,
     error = path + ": file too large (more than " + std::to_string(kMaxFileSize) + " bytes)";
     return ReadResult::Failed;
   }
-  Cache& cache = TheCache();
-  {
-    std::lock_guard<std::mutex> guard(cache.lock);
-    auto it = cache.files.find(path);
-    if (it != cache.files.end() && SameFile(it->second, st)) {
-      ::close(fd);
-      content = it->second.content;
-      return ReadResult::Read;
-    }
-  }
   std::vector<char> data(static_cast<size_t>(st.st_size));
   size_t got = 0;
   while (got < data.size()) {
@@ -194,10 +176,20 @@ ReadResult ReadCatalogFile(const std::string& path,
     got += static_cast<size_t>(n);
   }
   ::close(fd);
-  std::shared_ptr<const MORCatalogContent> parsed = Parse(data.data(), got);
+  data.resize(got);
+  Cache& cache = TheCache();
   {
     std::lock_guard<std::mutex> guard(cache.lock);
-    cache.files[path] = CachedFile{st.st_dev, st.st_ino, st.st_size, st.st_mtim, parsed};
+    auto it = cache.files.find(path);
+    if (it != cache.files.end() && it->second.bytes == data) {
+      content = it->second.content;
+      return ReadResult::Read;
+    }
+  }
+  std::shared_ptr<const MORCatalogContent> parsed = Parse(data.data(), data.size());
+  {
+    std::lock_guard<std::mutex> guard(cache.lock);
+    cache.files[path] = CachedFile{std::move(data), parsed};
   }
   content = parsed;
   return ReadResult::Read;

@@ -76,7 +76,8 @@ TEST(UnicodeString, NarrowTextFollowsChangesAndNullCountsAsEmpty) {
   MORUnicodeString copy(s);
   s = "other";
   EXPECT_EQ(Narrow(copy), "abc\xC3\xA9!");
-  copy = copy;
+  const MORUnicodeString& alias = copy;
+  copy = alias;
   EXPECT_EQ(Narrow(copy), "abc\xC3\xA9!");
 }
 
@@ -91,6 +92,9 @@ TEST(UnicodeString, OrderAndCompare) {
   EXPECT_EQ(a.Compare(upper), 2);
   EXPECT_EQ(a.Compare(b), 0);
   EXPECT_EQ(a.Compare(prefix), 0);
+  EXPECT_TRUE(a == "abc");
+  EXPECT_TRUE(a != "ab");
+  EXPECT_TRUE(MORUnicodeString() == nullptr);
   EXPECT_EQ(MORUnicodeString("\xC3\xA9t\xC3\xA9").Compare(MORUnicodeString("\xC3\x89T\xC3\x89")),
             2);
 }
@@ -111,8 +115,9 @@ TEST(UnicodeString, NumbersWideTextAndResize) {
   EXPECT_EQ(Narrow(s.BuildFromNum(-9223372036854775807L - 1)), "-9223372036854775808");
   EXPECT_EQ(Narrow(s.BuildFromNum(18446744073709551615UL)), "18446744073709551615");
 
-  EXPECT_EQ(Units(s.BuildFromWChar(L"x\U0001F600\U00110000")),
-            std::u16string(u"x\xD83D\xDE00\uFFFD"));
+  // One wide character outside the BMP and one beyond U+10FFFF.
+  const wchar_t wide[] = {L'x', static_cast<wchar_t>(0x1F600), static_cast<wchar_t>(0x110000), 0};
+  EXPECT_EQ(Units(s.BuildFromWChar(wide)), std::u16string(u"x\xD83D\xDE00\uFFFD"));
   EXPECT_EQ(Units(s.BuildFromWChar(u"hello", 2)), u"he");
   EXPECT_EQ(Units(s.BuildFromWChar(static_cast<const char16_t*>(nullptr))), u"");
 

@@ -1,0 +1,29 @@
+#include "MORBaseUnknownCmpAddr.h"
+#include "TOVGlobalObjectCleaner.h"
+
+#include <cstdint>
+
+TOV_IMPLEMENT_CLASS(MORBaseUnknownCmpAddr, TOVComparator)
+
+MORBaseUnknownCmpAddr* MORBaseUnknownCmpAddr::_pGlobal = nullptr;
+
+MORBaseUnknownCmpAddr::~MORBaseUnknownCmpAddr() {
+  // The shared instance dies with the cleaner; a later GetGlobal makes a new one.
+  if (_pGlobal == this)
+    _pGlobal = nullptr;
+}
+
+int MORBaseUnknownCmpAddr::CompareObjects(const MORBaseUnknown* a, const MORBaseUnknown* b) const {
+  uintptr_t x = reinterpret_cast<uintptr_t>(a);
+  uintptr_t y = reinterpret_cast<uintptr_t>(b);
+  return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+MORBaseUnknownCmpAddr& MORBaseUnknownCmpAddr::GetGlobal() {
+  if (_pGlobal == nullptr) {
+    MORBaseUnknownCmpAddr* made = new MORBaseUnknownCmpAddr;
+    TOVGlobalObjectCleaner::Add(made);
+    _pGlobal = made;
+  }
+  return *_pGlobal;
+}

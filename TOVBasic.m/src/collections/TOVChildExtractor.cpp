@@ -1,0 +1,5 @@
+#include "TOVChildExtractor.h"
+
+TOV_IMPLEMENT_CLASS(TOVChildExtractor, MORBaseUnknown)
+
+TOVChildExtractor::~TOVChildExtractor() = default;

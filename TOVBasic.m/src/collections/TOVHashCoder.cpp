@@ -1,0 +1,5 @@
+#include "TOVHashCoder.h"
+
+TOV_IMPLEMENT_CLASS(TOVHashCoder, MORBaseUnknown)
+
+TOVHashCoder::~TOVHashCoder() = default;

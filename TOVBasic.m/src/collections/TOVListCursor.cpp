@@ -1,0 +1,5 @@
+#include "TOVListCursor.h"
+
+TOV_IMPLEMENT_CLASS(TOVListCursor, TOVCursor)
+
+TOVListCursor::~TOVListCursor() = default;

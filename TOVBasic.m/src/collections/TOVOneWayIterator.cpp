@@ -1,0 +1,5 @@
+#include "TOVOneWayIterator.h"
+
+TOV_IMPLEMENT_CLASS(TOVOneWayIterator, MORBaseUnknown)
+
+TOVOneWayIterator::~TOVOneWayIterator() = default;

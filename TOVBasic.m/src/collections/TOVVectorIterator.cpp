@@ -1,0 +1,90 @@
+#include "TOVVectorIterator.h"
+#include "TOVFatalInternalError.h"
+#include "TOVVector.h"
+
+TOV_IMPLEMENT_CLASS(TOVVectorIterator, TOVIterator)
+
+TOVVectorIterator::TOVVectorIterator(const TOVVector* v, const MORBaseUnknown* pattern,
+                                     unsigned int withPattern, const TOVComparator* cmp)
+    : TOVIterator(pattern, withPattern, cmp), _pVector(v), _Restart(1) {}
+
+TOVVectorIterator::TOVVectorIterator(const TOVVector* v, const TOVCursor* from,
+                                     const MORBaseUnknown* pattern, unsigned int withPattern,
+                                     const TOVComparator* cmp)
+    : TOVIterator(pattern, withPattern, cmp), _pVector(v), _Restart(1) {
+  if (from != nullptr)
+    _Cursor = *TOVCheckedCast<TOVVectorCursor>(from);
+}
+
+TOVVectorIterator::~TOVVectorIterator() = default;
+
+const TOVVector* TOVVectorIterator::CheckedVector() const {
+  if (_pVector == nullptr)
+    TOVFatalInternalError("vector_ is NULL");
+  return _pVector;
+}
+
+MORBaseUnknown* TOVVectorIterator::Next() {
+  const TOVVector* v = CheckedVector();
+  int index = _Cursor.GetIndex();
+  if (index < v->_Size)
+    ++index;
+  if (WithPattern()) {
+    index = v->Search(index, 1, _Restart, GetPattern(), GetComparator());
+    _Restart = 0;
+  }
+  _Cursor.SetIndex(index);
+  if (v->IsValidIndex(index))
+    return v->_pContents[index];
+  _Restart = 1;
+  return nullptr;
+}
+
+MORBaseUnknown* TOVVectorIterator::Previous() {
+  const TOVVector* v = CheckedVector();
+  int index = _Cursor.GetIndex();
+  if (index >= 0)
+    --index;
+  if (WithPattern()) {
+    index = v->Search(index, 0, _Restart, GetPattern(), GetComparator());
+    _Restart = 0;
+  }
+  _Cursor.SetIndex(index);
+  if (v->IsValidIndex(index))
+    return v->_pContents[index];
+  _Restart = 1;
+  return nullptr;
+}
+
+void TOVVectorIterator::ToBegin() {
+  _Cursor.SetIndex(-1);
+  _Restart = 1;
+}
+
+void TOVVectorIterator::ToEnd() {
+  _Cursor.SetIndex(CheckedVector()->Size());
+  _Restart = 1;
+}
+
+TOVCursor* TOVVectorIterator::Position() {
+  return &_Cursor;
+}
+
+void TOVVectorIterator::SetWithPattern(unsigned int withPattern) {
+  TOVIterator::SetWithPattern(withPattern);
+  _Restart = 1;
+}
+
+void TOVVectorIterator::SetPattern(const MORBaseUnknown* pattern) {
+  TOVIterator::SetPattern(pattern);
+  _Restart = 1;
+}
+
+void TOVVectorIterator::SetComparator(const TOVComparator& cmp) {
+  TOVIterator::SetComparator(cmp);
+  _Restart = 1;
+}
+
+const TOVComparator& TOVVectorIterator::GetComparator() const {
+  return TOVIterator::GetComparator();
+}

@@ -1,0 +1,5 @@
+#include "TOVVolatileIteratorOnPattern.h"
+
+TOV_IMPLEMENT_CLASS(TOVVolatileIteratorOnPattern, TOVVolatileOneWayIterator)
+
+TOVVolatileIteratorOnPattern::~TOVVolatileIteratorOnPattern() = default;

@@ -1,0 +1,206 @@
+// The containers side by side with their standard-library peers, on one million small
+// objects keyed by an integer through a comparator and a hash coder of the library's
+// kind (virtual calls on the objects themselves).
+#include "TOVGlobalObjectCleaner.h"
+#include "TOVHashTable.h"
+#include "TOVIterator.h"
+#include "TOVList.h"
+#include "TOVSortedVector.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <list>
+#include <random>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+const int kCount = 1000000;
+
+class Keyed : public MORBaseUnknown {
+public:
+  explicit Keyed(int key) : _Key(key) {}
+  int _Key;
+};
+
+int KeyOf(const MORBaseUnknown* obj) {
+  return static_cast<const Keyed*>(obj)->_Key;
+}
+
+class KeyedCmp : public TOVComparator {
+public:
+  int CompareObjects(const MORBaseUnknown* a, const MORBaseUnknown* b) const override {
+    int x = KeyOf(a), y = KeyOf(b);
+    return x < y ? -1 : (x > y ? 1 : 0);
+  }
+};
+
+// The address coder's mixing of four bytes, applied to the key.
+inline unsigned int MixKey(int key) {
+  uint32_t k = static_cast<uint32_t>(key), prime = 16777619u;
+  uint32_t h = k & 0xFFu;
+  h = (h * prime) ^ ((k >> 8) & 0xFFu);
+  h = (h * prime) ^ ((k >> 16) & 0xFFu);
+  h = (h * prime) ^ ((k >> 24) & 0xFFu);
+  return h;
+}
+
+class KeyedHash : public TOVHashCoder {
+public:
+  unsigned int Code(const MORBaseUnknown* obj) const override { return MixKey(KeyOf(obj)); }
+};
+
+// The peer's hash function: the same mixing, called directly on the key.
+struct PeerHash {
+  size_t operator()(int key) const { return MixKey(key); }
+};
+
+struct Data {
+  TOVGlobalObjectCleaner cleaner;
+  KeyedCmp cmp;
+  KeyedHash hash;
+  std::vector<Keyed*> objects; // keys 0..kCount-1 in a random order
+  Data() {
+    for (int i = 0; i < kCount; ++i)
+      objects.push_back(new Keyed(i));
+    std::shuffle(objects.begin(), objects.end(), std::mt19937(42));
+  }
+};
+
+Data& TheData() {
+  static Data data;
+  return data;
+}
+
+void HashTableAddAndLookup(benchmark::State& state) {
+  Data& d = TheData();
+  for (auto _ : state) {
+    TOVHashTable table(d.hash, d.cmp, TOVContainerNothingAtDelete, 0);
+    for (Keyed* obj : d.objects)
+      table.Add(obj, 0);
+    long found = 0;
+    for (Keyed* obj : d.objects)
+      found += table.LookupOne(obj) == obj;
+    benchmark::DoNotOptimize(found);
+  }
+}
+
+void PeerUnorderedMapInsertAndFind(benchmark::State& state) {
+  Data& d = TheData();
+  for (auto _ : state) {
+    std::unordered_map<int, Keyed*, PeerHash> map;
+    for (Keyed* obj : d.objects)
+      map.emplace(obj->_Key, obj);
+    long found = 0;
+    for (Keyed* obj : d.objects)
+      found += map.find(obj->_Key)->second == obj;
+    benchmark::DoNotOptimize(found);
+  }
+}
+
+void SortedVectorSortAndLookup(benchmark::State& state) {
+  Data& d = TheData();
+  for (auto _ : state) {
+    state.PauseTiming();
+    TOVSortedVector* v = new TOVSortedVector(d.cmp, TOVContainerNothingAtDelete, kCount);
+    for (Keyed* obj : d.objects)
+      v->Add(obj, 0);
+    state.ResumeTiming();
+    v->Sort();
+    long found = 0;
+    for (Keyed* obj : d.objects)
+      found += v->LookupOne(obj) == obj;
+    benchmark::DoNotOptimize(found);
+    state.PauseTiming();
+    v->Release();
+    state.ResumeTiming();
+  }
+}
+
+void PeerSortAndLowerBound(benchmark::State& state) {
+  Data& d = TheData();
+  const TOVComparator& cmp = d.cmp;
+  auto less = [&cmp](const MORBaseUnknown* a, const MORBaseUnknown* b) {
+    return cmp.CompareObjects(a, b) < 0;
+  };
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::vector<MORBaseUnknown*> v(d.objects.begin(), d.objects.end());
+    state.ResumeTiming();
+    std::sort(v.begin(), v.end(), less);
+    long found = 0;
+    for (Keyed* obj : d.objects) {
+      auto at = std::lower_bound(v.begin(), v.end(), obj, less);
+      found += at != v.end() && cmp.CompareObjects(obj, *at) == 0 && *at == obj;
+    }
+    benchmark::DoNotOptimize(found);
+  }
+}
+
+template <class Container> long WalkWithIterator(const Container& c) {
+  long sum = 0;
+  TOVIterator* it = c.MakeIterator(nullptr);
+  while (MORBaseUnknown* obj = it->Next())
+    sum += KeyOf(obj);
+  it->Release();
+  return sum;
+}
+
+void VectorAppendAndWalk(benchmark::State& state) {
+  Data& d = TheData();
+  for (auto _ : state) {
+    TOVVector v(TOVContainerNothingAtDelete);
+    for (Keyed* obj : d.objects)
+      v.Append(obj);
+    benchmark::DoNotOptimize(WalkWithIterator(v));
+  }
+}
+
+void PeerVectorPushBackAndLoop(benchmark::State& state) {
+  Data& d = TheData();
+  for (auto _ : state) {
+    std::vector<MORBaseUnknown*> v;
+    for (Keyed* obj : d.objects)
+      v.push_back(obj);
+    long sum = 0;
+    for (MORBaseUnknown* obj : v)
+      sum += KeyOf(obj);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+void ListAppendAndWalk(benchmark::State& state) {
+  Data& d = TheData();
+  for (auto _ : state) {
+    TOVList list(TOVContainerNothingAtDelete);
+    for (Keyed* obj : d.objects)
+      list.Append(obj);
+    benchmark::DoNotOptimize(WalkWithIterator(list));
+  }
+}
+
+void PeerListPushBackAndLoop(benchmark::State& state) {
+  Data& d = TheData();
+  for (auto _ : state) {
+    std::list<MORBaseUnknown*> list;
+    for (Keyed* obj : d.objects)
+      list.push_back(obj);
+    long sum = 0;
+    for (MORBaseUnknown* obj : list)
+      sum += KeyOf(obj);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+} // namespace
+
+BENCHMARK(HashTableAddAndLookup)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeerUnorderedMapInsertAndFind)->Unit(benchmark::kMillisecond);
+BENCHMARK(SortedVectorSortAndLookup)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeerSortAndLowerBound)->Unit(benchmark::kMillisecond);
+BENCHMARK(VectorAppendAndWalk)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeerVectorPushBackAndLoop)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListAppendAndWalk)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeerListPushBackAndLoop)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,40 @@
+// Iterator over a hash table: bucket by bucket, or within the pattern's bucket.
+#ifndef TOVHASHITERATOR_H
+#define TOVHASHITERATOR_H
+
+#include "TOVHashCursor.h"
+#include "TOVIterator.h"
+
+class TOVBASIC_API TOVHashIterator : public TOVIterator {
+  TOV_DECLARE_CLASS(TOVHashIterator)
+public:
+  /// At the beginning; a null comparator selects the address one.
+  TOVHashIterator(const TOVHashTable* table, const MORBaseUnknown* pattern,
+                  unsigned int withPattern, const TOVComparator* cmp);
+  /// At from (a hash cursor), or at the beginning.
+  TOVHashIterator(const TOVHashTable* table, const TOVCursor* from, const MORBaseUnknown* pattern,
+                  unsigned int withPattern, const TOVComparator* cmp);
+  ~TOVHashIterator() override;
+
+  MORBaseUnknown* Next() override;
+  MORBaseUnknown* Previous() override;
+  void ToBegin() override;
+  void ToEnd() override;
+  TOVCursor* Position() override;
+
+private:
+  using Bucket = TOVHashTable::Bucket;
+  using Link = TOVHashTable::Link;
+
+  /// Steps from entry towards the tail to the next matching entry (or the tail).
+  void BucketNext(Bucket* bucket, Link*& entry);
+  /// Steps from entry towards the head to the previous matching entry (or the head).
+  void BucketPrevious(Bucket* bucket, Link*& entry);
+  /// The bucket the pattern's code designates.
+  int PatternBucket() const;
+
+  const TOVHashTable* _pTable;
+  TOVHashCursor _Cursor;
+};
+
+#endif

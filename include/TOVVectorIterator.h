@@ -1,0 +1,39 @@
+// Iterator over a vector.
+#ifndef TOVVECTORITERATOR_H
+#define TOVVECTORITERATOR_H
+
+#include "TOVIterator.h"
+#include "TOVVectorCursor.h"
+
+class TOVVector;
+
+class TOVBASIC_API TOVVectorIterator : public TOVIterator {
+  TOV_DECLARE_CLASS(TOVVectorIterator)
+public:
+  /// Positioned before the first object; a null comparator selects the address one.
+  TOVVectorIterator(const TOVVector* v, const MORBaseUnknown* pattern, unsigned int withPattern,
+                    const TOVComparator* cmp);
+  /// Positioned at the index of from (a vector cursor), or before the first object.
+  TOVVectorIterator(const TOVVector* v, const TOVCursor* from, const MORBaseUnknown* pattern,
+                    unsigned int withPattern, const TOVComparator* cmp);
+  ~TOVVectorIterator() override;
+
+  MORBaseUnknown* Next() override;
+  MORBaseUnknown* Previous() override;
+  void ToBegin() override;
+  void ToEnd() override;
+  TOVCursor* Position() override;
+  void SetWithPattern(unsigned int withPattern) override;
+  void SetPattern(const MORBaseUnknown* pattern) override;
+  void SetComparator(const TOVComparator& cmp) override;
+  const TOVComparator& GetComparator() const override;
+
+private:
+  const TOVVector* CheckedVector() const;
+
+  const TOVVector* _pVector;
+  TOVVectorCursor _Cursor;
+  unsigned int _Restart;
+};
+
+#endif

@@ -1,0 +1,232 @@
+#include "CollectionsTestSupport.h"
+#include "TOVContainersLink.h"
+#include "TOVHashTable.h"
+#include "TOVList.h"
+#include "TOVSortedVector.h"
+
+#include <functional>
+#include <string>
+
+using namespace coltest;
+
+namespace {
+
+ItemCmpValue gCmp;
+ItemHashValue gHash;
+
+struct Kind {
+  const char* name;
+  std::function<TOVContainer*(TOVContainerWhatToDoAtDeleteEnum)> make;
+};
+
+void PrintTo(const Kind& kind, std::ostream* out) {
+  *out << kind.name;
+}
+
+const Kind kKinds[] = {
+    {"Vector", [](TOVContainerWhatToDoAtDeleteEnum p) { return new TOVVector(p); }},
+    {"SortedVector",
+     [](TOVContainerWhatToDoAtDeleteEnum p) { return new TOVSortedVector(gCmp, p); }},
+    {"List", [](TOVContainerWhatToDoAtDeleteEnum p) { return new TOVList(p); }},
+    {"HashTable",
+     [](TOVContainerWhatToDoAtDeleteEnum p) { return new TOVHashTable(gHash, gCmp, p, 0); }},
+};
+
+// A container of the kind under test linked with a vector and a hash table.
+class LinkedContainers : public ::testing::TestWithParam<Kind> {
+protected:
+  void SetUp() override {
+    _pA = GetParam().make(TOVContainerNothingAtDelete);
+    _pLink = new TOVContainersLink;
+    _pLink->AddContainer(_pA);
+    _pLink->AddContainer(&_B);
+    _pLink->AddContainer(&_C);
+    _pLink->Release(); // the members keep it alive
+  }
+  void TearDown() override { _pA->Release(); }
+
+  Items _X{4};
+  TOVContainer* _pA = nullptr;
+  TOVVector _B{TOVContainerNothingAtDelete};
+  TOVHashTable _C{gHash, gCmp, TOVContainerNothingAtDelete, 0};
+  TOVContainersLink* _pLink = nullptr;
+};
+
+} // namespace
+
+TEST_P(LinkedContainers, ModificationsWithTheFlagReachEveryOtherMember) {
+  EXPECT_EQ(_pLink, _pA->GetLink());
+  EXPECT_EQ(3, _pLink->GetContainerSet().Size());
+  _pA->Add(_X[0], 1);
+  _pA->Add(_X[1], 0);
+  EXPECT_EQ(2, _pA->Size());
+  EXPECT_EQ(1u, _B.Contains(_X[0]));
+  EXPECT_EQ(0u, _B.Contains(_X[1]));
+  EXPECT_EQ(1u, _C.Contains(_X[0]));
+  // Flag 0 in the walk: the others do not call back, so nothing is added twice.
+  EXPECT_EQ(1, _B.Size());
+  EXPECT_EQ(1, _C.Size());
+
+  _B.Remove(_X[0], 1);
+  EXPECT_EQ(0u, _pA->Contains(_X[0]));
+  EXPECT_EQ(0u, _C.Contains(_X[0]));
+  EXPECT_EQ(1u, _pA->Contains(_X[1]));
+
+  _pA->Add(_X[2], 1);
+  _pA->Replace(_X[2], _X[3], 1);
+  EXPECT_EQ(std::vector<int>{3}, Values(_B));
+  EXPECT_EQ(std::vector<int>{3}, Values(_C)); // once, not twice
+  EXPECT_EQ(1u, _pA->Contains(_X[3]));
+}
+
+TEST_P(LinkedContainers, ClearingTellsTheOthersOnlyWithTheFlag) {
+  _pA->Add(_X[0], 1);
+  _pA->Clear(0);
+  EXPECT_EQ(1, _B.Size());
+  _pA->Add(_X[1], 1);
+  _pA->Clear(1);
+  EXPECT_EQ(0, _B.Size());
+  EXPECT_EQ(0, _C.Size());
+}
+
+TEST_P(LinkedContainers, ReleasingEmptiesTheOthersAndReleasesEachObjectOnce) {
+  Item* a = new Item(10);
+  Item* b = new Item(11);
+  a->AddRef();
+  b->AddRef();
+  _pA->Add(a, 1);
+  _pA->Add(b, 1);
+  _pA->ReleaseElementsAndClear();
+  EXPECT_EQ(0, _pA->Size());
+  EXPECT_EQ(0, _B.Size());
+  EXPECT_EQ(0, _C.Size());
+  EXPECT_EQ(1, a->GetRefCount());
+  EXPECT_EQ(1, b->GetRefCount());
+  a->Release();
+  b->Release();
+}
+
+TEST_P(LinkedContainers, RemovalThroughAnIteratorsCursorTellsTheOthers) {
+  for (int i = 0; i < 4; ++i)
+    _pA->Add(_X[i], 1);
+  TOVIterator* it = _pA->MakeIterator(nullptr);
+  int visited = 0;
+  while (MORBaseUnknown* obj = it->Next()) {
+    ++visited;
+    if (ValueOf(obj) % 2 == 0) {
+      TOVCursor* at = it->Position();
+      if (TOVSeqCollection* seq = dynamic_cast<TOVSeqCollection*>(_pA))
+        EXPECT_EQ(obj, seq->Remove(at));
+      else
+        EXPECT_EQ(obj, static_cast<TOVHashTable*>(_pA)->Remove(at));
+    }
+  }
+  it->Release();
+  EXPECT_EQ(4, visited);
+  EXPECT_EQ(2, _pA->Size());
+  EXPECT_EQ(0u, _B.Contains(_X[0]));
+  EXPECT_EQ(0u, _C.Contains(_X[2]));
+  EXPECT_EQ(2, _B.Size());
+  EXPECT_EQ(2, _C.Size());
+}
+
+TEST_P(LinkedContainers, AMemberThatDiesLeavesTheLinkAndTheLinkLivesOn) {
+  TOVContainer* d = GetParam().make(TOVContainerClearAtDelete);
+  _pLink->AddContainer(d);
+  EXPECT_EQ(4, _pLink->GetContainerSet().Size());
+  d->Add(_X[0], 1);
+  EXPECT_EQ(1, _pA->Size());
+  d->Release(); // policy 1 clears the others, then d leaves the link
+  EXPECT_EQ(0, _pA->Size());
+  EXPECT_EQ(3, _pLink->GetContainerSet().Size());
+  EXPECT_EQ(0u, _pLink->GetContainerSet().Contains(d));
+  _pA->Add(_X[1], 1);
+  EXPECT_EQ(1, _B.Size());
+}
+
+TEST_P(LinkedContainers, FillAndAddContainerCopiesTheFirstMemberInIterationOrder) {
+  _pA->Add(_X[0], 1);
+  _pA->Add(_X[1], 1);
+  std::vector<int> order = Values(*_pA);
+  TOVVector vector(TOVContainerNothingAtDelete);
+  TOVList list(TOVContainerNothingAtDelete);
+  _pLink->FillAndAddContainer(&vector);
+  _pLink->FillAndAddContainer(&list);
+  EXPECT_EQ(order, Values(vector));
+  EXPECT_EQ(std::vector<int>(order.rbegin(), order.rend()), Values(list)); // a list adds in front
+  EXPECT_EQ(5, _pLink->GetContainerSet().Size());
+  _pLink->RemoveContainer(&vector);
+  _pLink->RemoveContainer(&list);
+  EXPECT_EQ(nullptr, list.GetLink());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, LinkedContainers, ::testing::ValuesIn(kKinds),
+                         [](const ::testing::TestParamInfo<Kind>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST(ContainersLink, FillingOnALinkWithoutMembersOnlyLinks) {
+  TOVContainersLink* link = new TOVContainersLink;
+  TOVVector v(TOVContainerNothingAtDelete);
+  link->FillAndAddContainer(&v);
+  EXPECT_EQ(link, v.GetLink());
+  EXPECT_EQ(0, v.Size());
+  EXPECT_EQ(2, link->GetRefCount());
+  link->Release();
+}
+
+TEST(ContainersLink, RemovingAContainerOfAnotherLinkLeavesItsLinkAlone) {
+  TOVContainersLink* first = new TOVContainersLink;
+  TOVContainersLink* second = new TOVContainersLink;
+  TOVVector v(TOVContainerNothingAtDelete);
+  first->AddContainer(&v);
+  second->RemoveContainer(&v);
+  EXPECT_EQ(first, v.GetLink());
+  first->RemoveContainer(&v);
+  EXPECT_EQ(nullptr, v.GetLink());
+  EXPECT_EQ(1, first->GetRefCount());
+  first->Release();
+  second->Release();
+}
+
+TEST(ContainersLink, ALinkThatDiesDetachesItsMembers) {
+  TOVVector a(TOVContainerNothingAtDelete);
+  TOVList b(TOVContainerNothingAtDelete);
+  {
+    TOVContainersLink link;
+    link.AddContainer(&a);
+    link.AddContainer(&b);
+    EXPECT_EQ(3, link.GetRefCount());
+  }
+  EXPECT_EQ(nullptr, a.GetLink());
+  EXPECT_EQ(nullptr, b.GetLink());
+  Items x(1);
+  a.Add(x[0], 1); // nobody to tell
+  EXPECT_EQ(0, b.Size());
+}
+
+TEST(ContainersLink, MisuseStopsTheProcess) {
+  TOVContainersLink* link = new TOVContainersLink;
+  TOVContainersLink* other = new TOVContainersLink;
+  TOVVector v(TOVContainerNothingAtDelete);
+  TOVVector full(TOVContainerNothingAtDelete);
+  Items x(1);
+  full.Append(x[0]);
+  link->AddContainer(&v);
+  EXPECT_FATAL(link->AddContainer(&v), "The container already has a Link");
+  EXPECT_FATAL(other->AddContainer(&v), "The container already has a Link");
+  EXPECT_FATAL(link->AddContainer(nullptr), "TOVContainersLink::AddContainer(NULL)");
+  EXPECT_FATAL(link->FillAndAddContainer(nullptr), "TOVContainersLink::FillAndAddContainer(NULL)");
+  EXPECT_FATAL(other->FillAndAddContainer(&full), "The container must be empty");
+  EXPECT_FATAL(link->RemoveContainer(nullptr), "pContainer is NULL");
+  auto nullMember = [](TOVContainersLink* l) {
+    const_cast<TOVVector&>(l->GetContainerSet()).Set(0, nullptr);
+  };
+  EXPECT_FATAL((nullMember(link), link->AddObject(x[0], nullptr)), "pContainer is NULL");
+  EXPECT_FATAL((nullMember(link), link->Clear(nullptr)), "pContainer is NULL");
+  TOVVector empty(TOVContainerNothingAtDelete);
+  EXPECT_FATAL((nullMember(link), link->FillAndAddContainer(&empty)), "pContainerRef is NULL");
+  link->RemoveContainer(&v);
+  link->Release();
+  other->Release();
+}

@@ -1,0 +1,150 @@
+#include "CollectionsTestSupport.h"
+#include "MORBaseUnknownCmpAddr.h"
+#include "MORBaseUnknownHashAddr.h"
+#include "TOVChildExtractorRfHndlr.h"
+#include "TOVContainersLink.h"
+#include "TOVCoupledConvertor.h"
+#include "TOVHashTable.h"
+#include "TOVHashTableRfHndlr.h"
+#include "TOVList.h"
+#include "TOVSortedVectorRfHndlr.h"
+
+#include <cstdint>
+#include <functional>
+
+using namespace coltest;
+
+namespace {
+
+const MORBaseUnknown* Address(uintptr_t a) {
+  return reinterpret_cast<const MORBaseUnknown*>(a);
+}
+
+// A comparator that declares itself usable on any set sorted by ItemCmpValue.
+class ItemCmpAnyOrder : public ItemCmpValueOther {
+public:
+  unsigned int SortsSetAsSecondCanBeUsed(const TOVComparator&) const override { return 1; }
+};
+
+} // namespace
+
+TEST(ContainerFramework, DeletePolicyOutsideItsRangeStopsTheProcess) {
+  EXPECT_FATAL(TOVVector v(static_cast<TOVContainerWhatToDoAtDeleteEnum>(4)),
+               "Invalid value 4 for the enum WhatToDoAtDelete");
+  TOVList list(TOVContainerNothingAtDelete);
+  EXPECT_FATAL(list.SetWhatToDoAtDelete(static_cast<TOVContainerWhatToDoAtDeleteEnum>(-1)),
+               "Invalid value -1 for the enum WhatToDoAtDelete");
+  list.SetWhatToDoAtDelete(TOVContainerDestroyAtDelete);
+  EXPECT_EQ(TOVContainerDestroyAtDelete, list.GetWhatToDoAtDelete());
+  list.SetWhatToDoAtDelete(TOVContainerNothingAtDelete);
+}
+
+TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjects) {
+  // Releasing: each object loses exactly one reference.
+  Item* kept = new Item(1);
+  kept->AddRef();
+  {
+    TOVVector v(TOVContainerReleaseAtDelete);
+    v.Append(kept);
+    v.Append(nullptr); // null slots are skipped
+  }
+  EXPECT_EQ(1, kept->GetRefCount());
+  // Destroying: deleted whatever their count; the list releases instead.
+  int destroyedBefore = Item::_Destroyed;
+  kept->AddRef();
+  {
+    TOVVector v(TOVContainerDestroyAtDelete);
+    v.Append(new Item(2));
+    TOVHashTable h(TOVContainerDestroyAtDelete, 0);
+    h.Add(new Item(3), 0);
+    TOVList l(TOVContainerDestroyAtDelete);
+    l.Append(kept);
+  }
+  EXPECT_EQ(destroyedBefore + 2, Item::_Destroyed);
+  EXPECT_EQ(1, kept->GetRefCount());
+  kept->Release();
+}
+
+TEST(ContainerFramework, AddressComparatorComparesWholeAddressesUnsigned) {
+  const MORBaseUnknownCmpAddr& cmp = MORBaseUnknownCmpAddr::GetGlobal();
+  EXPECT_EQ(&cmp, &MORBaseUnknownCmpAddr::GetGlobal());
+  EXPECT_EQ(-1, cmp.CompareObjects(Address(0x10), Address(0x20)));
+  EXPECT_EQ(1, cmp.CompareObjects(Address(0x20), Address(0x10)));
+  EXPECT_EQ(0, cmp.CompareObjects(Address(0x20), Address(0x20)));
+  EXPECT_EQ(1, cmp.CompareObjects(Address(0x80000000u), Address(0x7FFFFFFFu)));
+  // Addresses above 4 GiB are not truncated: they sort after every lower one.
+  EXPECT_EQ(1, cmp.CompareObjects(Address(0x100000000ull), Address(0xFFFFFFFFu)));
+}
+
+TEST(ContainerFramework, AddressHashFoldsTheAddressThenMixesItsFourBytes) {
+  const MORBaseUnknownHashAddr& hash = MORBaseUnknownHashAddr::GetGlobal();
+  EXPECT_EQ(&hash, &MORBaseUnknownHashAddr::GetGlobal());
+  EXPECT_EQ(0u, hash.Code(Address(0)));
+  EXPECT_EQ(1055306571u, hash.Code(Address(1)));
+  // 0x01020304: ((4 * p ^ 3) * p ^ 2) * p ^ 1 modulo 2^32, p = 16777619.
+  uint32_t p = 16777619u, h = 4;
+  h = (h * p) ^ 3u;
+  h = (h * p) ^ 2u;
+  h = (h * p) ^ 1u;
+  EXPECT_EQ(h, hash.Code(Address(0x01020304u)));
+  // High and low halves are folded together before the bytes are mixed.
+  EXPECT_EQ(hash.Code(Address(3)), hash.Code(Address(0x200000001ull)));
+  EXPECT_EQ(0u, hash.Code(Address(0x700000007ull)));
+}
+
+TEST(ContainerFramework, ComparatorCompatibilityFollowsTheClassTree) {
+  ItemCmpValue base;
+  ItemCmpValueFiner finer;
+  ItemCmpValueOther other;
+  ItemCmpAnyOrder any;
+  EXPECT_EQ(1u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(base, base));
+  EXPECT_EQ(1u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(finer, base));
+  EXPECT_EQ(0u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(base, finer));
+  EXPECT_EQ(0u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(other, base));
+  // The second comparator may accept a first one of another class.
+  EXPECT_EQ(1u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(base, any));
+}
+
+TEST(ContainerFramework, CoupledConvertorChainsTheTwoAndPassesNullOn) {
+  ItemTimesTen first, second;
+  TOVCoupledConvertor both(first, second);
+  Item five(5);
+  both.Set(&five);
+  EXPECT_EQ(500, ValueOf(both.GetConverted()));
+  both.Set(nullptr);
+  EXPECT_EQ(nullptr, both.GetConverted());
+  EXPECT_EQ(2, second._Calls); // the second one was given the null too
+}
+
+TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
+  Items x(2);
+  TOVVector a(TOVContainerNothingAtDelete), b(TOVContainerNothingAtDelete);
+  TOVList list(TOVContainerNothingAtDelete);
+  EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, list));
+  a.Append(x[0]);
+  a.Append(x[0]);
+  b.Append(x[0]);
+  b.Append(x[1]);
+  EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, b));
+  list.Append(x[0]);
+  EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(list, b));
+  list.Append(x[1]);
+  EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(list, b));
+}
+
+TEST(ContainerFramework, HandlerChecksTheClassOfTheObjectAndOfTheCopiedHandler) {
+  TOVSortedVectorRfHndlr sorted(TOVRfHndlrNoAddRef,
+                                new TOVSortedVector(TOVContainerNothingAtDelete));
+  TOVVectorRfHndlr& asVector = sorted;
+  TOVVector* plain = new TOVVector(TOVContainerNothingAtDelete);
+  EXPECT_FATAL(asVector.Set(TOVRfHndlrNoAddRef, plain),
+               "xxxRfHndlr::Set(): the object is a TOVVector that does'nt derive from "
+               "TOVSortedVector");
+  TOVVectorRfHndlr other(TOVRfHndlrNoAddRef, plain);
+  EXPECT_FATAL(asVector = other, "xxxRfHndlr::operator=(): the handler to copy manage TOVVector "
+                                 "that does'nt derive from TOVSortedVector");
+  TOVContainerRfHndlr container(sorted);
+  EXPECT_EQ(2, sorted->GetRefCount());
+  TOVChildExtractorRfHndlr empty;
+  EXPECT_FATAL(empty->MakeChildIterator(nullptr), "xxxRfHndlr::operator->(): Pointer == NULL");
+}

@@ -1,0 +1,204 @@
+#include "CollectionsTestSupport.h"
+#include "TOVContainersLink.h"
+#include "TOVList.h"
+#include "TOVListCursor.h"
+#include "TOVListIterator.h"
+
+using namespace coltest;
+
+using Ints = std::vector<int>;
+
+TEST(List, AddGoesInFrontAppendAtTheEndInsertByIndex) {
+  Items x(6);
+  TOVList list(TOVContainerNothingAtDelete);
+  list.Add(x[0], 0);
+  list.Add(x[1], 0);
+  list.Add(x[2], 0);
+  EXPECT_EQ((Ints{2, 1, 0}), Values(list));
+  TOVList appended(TOVContainerNothingAtDelete);
+  for (int i = 0; i < 3; ++i)
+    appended.Append(x[i]);
+  EXPECT_EQ((Ints{0, 1, 2}), Values(appended));
+  appended.Insert(x[3], 0);
+  appended.Insert(x[4], -3);
+  appended.Insert(x[5], appended.Size());
+  appended.Insert(x[5], 2);
+  EXPECT_EQ((Ints{4, 3, 5, 0, 1, 2, 5}), Values(appended));
+  EXPECT_FATAL(appended.Insert(x[0], appended.Size() + 1),
+               "TOVList::Insert(MORBaseUnknown *, int): wrong index");
+  EXPECT_EQ(7, appended.Size());
+  EXPECT_EQ(x[4], appended.First());
+  EXPECT_EQ(x[5], appended.Last());
+}
+
+TEST(List, IndexesOutsideTheListGiveNullOrTheFirstObject) {
+  Items x(2);
+  TOVList list(TOVContainerNothingAtDelete);
+  EXPECT_EQ(nullptr, list[-1]);
+  EXPECT_EQ(nullptr, list.First());
+  EXPECT_EQ(nullptr, list.ExtractFirst());
+  EXPECT_EQ(nullptr, list.ExtractLast());
+  EXPECT_FATAL(list.Set(-1, x[0]), "TOVList::operator [](int index): wrong index");
+  list.Append(x[0]);
+  list.Append(x[1]);
+  EXPECT_EQ(x[0], list[-1]);
+  EXPECT_EQ(x[1], list[1]);
+  EXPECT_EQ(nullptr, list[2]);
+  list.Set(-5, x[1]);
+  EXPECT_EQ((Ints{1, 1}), Values(list));
+  EXPECT_FATAL(list.Set(2, x[0]), "TOVList::operator [](int index): wrong index");
+}
+
+TEST(List, RemoveAndReplaceWorkOnEveryOccurrence) {
+  Items x(2);
+  TOVList list(TOVContainerNothingAtDelete);
+  list.Append(x[0]);
+  list.Append(x[1]);
+  list.Append(x[0]);
+  EXPECT_EQ(1u, list.Contains(x[0]));
+  EXPECT_EQ(1u, list.Remove(x[0], 1));
+  EXPECT_EQ((Ints{1}), Values(list));
+  EXPECT_EQ(0u, list.Remove(x[0], 1));
+  EXPECT_EQ(1u, list.Replace(x[1], x[0], 0));
+  EXPECT_EQ((Ints{0}), Values(list));
+  list.Append(x[0]);
+  EXPECT_EQ(1u, list.Replace(x[0], x[0], 0));
+  EXPECT_EQ((Ints{0, 0}), Values(list));
+  EXPECT_EQ(0u, list.Replace(x[1], x[0], 0));
+  EXPECT_EQ(x[0], list.LookupOne(x[0]));
+  EXPECT_EQ(nullptr, list.LookupOne(x[1]));
+  Item twin(1);
+  ItemCmpValue byValue;
+  list.Append(x[1]);
+  EXPECT_EQ(x[1], list.LookupOne(&twin, byValue));
+}
+
+TEST(List, RemovingThroughTheIteratorsCursorVisitsEveryObjectOnce) {
+  Items x(5);
+  TOVList list(TOVContainerNothingAtDelete);
+  for (int i = 0; i < 5; ++i)
+    list.Append(x[i]);
+  TOVIterator* it = list.MakeIterator(nullptr);
+  Ints visited;
+  while (MORBaseUnknown* obj = it->Next()) {
+    visited.push_back(ValueOf(obj));
+    EXPECT_EQ(obj, list.Remove(it->Position()));
+  }
+  it->Release();
+  EXPECT_EQ((Ints{0, 1, 2, 3, 4}), visited);
+  EXPECT_EQ(0, list.Size());
+  EXPECT_EQ(nullptr, list.First());
+}
+
+TEST(List, CursorOperationsRefuseTheSentinels) {
+  Items x(4);
+  TOVList list(TOVContainerNothingAtDelete);
+  list.Append(x[0]);
+  list.Append(x[1]);
+  TOVIterator* it = list.MakeIterator(nullptr);
+  TOVCursor* head = it->Position();
+  EXPECT_EQ(0u, list.InsertBefore(head, x[2]));
+  EXPECT_EQ(nullptr, list.Remove(head));
+  EXPECT_EQ(nullptr, list.Replace(head, x[2]));
+  EXPECT_EQ(nullptr, list[head]);
+  EXPECT_EQ(1u, list.InsertAfter(head, x[2])); // after the head: in front
+  EXPECT_FATAL(list.Set(head, x[3]),
+               "TOVList::operator [](const MORBaseUnknown *) const: wrong object");
+  it->ToEnd();
+  EXPECT_EQ(0u, list.InsertAfter(it->Position(), x[3]));
+  EXPECT_EQ(1u, list.InsertBefore(it->Position(), x[3])); // before the tail: at the end
+  EXPECT_EQ(x[3], it->Previous());
+  EXPECT_EQ(x[3], list.Replace(it->Position(), x[1]));
+  list.Set(it->Position(), x[0]);
+  EXPECT_EQ((Ints{2, 0, 1, 0}), Values(list));
+  it->Release();
+  TOVListCursor nowhere;
+  EXPECT_FATAL(list.Remove(nullptr), "cursor is NULL");
+  EXPECT_FATAL(list.Remove(&nowhere), "link is NULL");
+  EXPECT_FATAL(list.InsertBefore(&nowhere, x[0]), "link is NULL");
+  EXPECT_FATAL(list.Replace(&nowhere, x[0]), "link is NULL");
+}
+
+TEST(List, IteratorWalksBothWaysAndStartsAfterItsCursor) {
+  Items x(4);
+  TOVList list(TOVContainerNothingAtDelete);
+  for (int i = 0; i < 4; ++i)
+    list.Append(x[i % 2 == 0 ? 0 : i]);
+  TOVIterator* it = list.MakeIterator(nullptr);
+  it->Next();
+  it->Next();
+  TOVIterator* fromCursor = list.MakeIterator(it->Position());
+  EXPECT_EQ((Ints{0, 3}), NextValues(*fromCursor));
+  EXPECT_EQ(x[3], fromCursor->Previous());
+  EXPECT_EQ(nullptr, fromCursor->Next());
+  fromCursor->Release();
+  TOVIterator* zeros = list.LookupAll(it->Position(), x[0]);
+  EXPECT_EQ(x[0], zeros->Next());
+  EXPECT_EQ(nullptr, zeros->Next());
+  EXPECT_EQ(x[0], zeros->Previous());
+  EXPECT_EQ(x[0], zeros->Previous());
+  EXPECT_EQ(nullptr, zeros->Previous());
+  EXPECT_EQ(nullptr, zeros->Previous());
+  zeros->Release();
+  it->ToEnd();
+  EXPECT_EQ(x[3], it->Previous());
+  it->Release();
+  TOVListIterator unbound;
+  EXPECT_FATAL(unbound.Next(), "link is NULL");
+  EXPECT_FATAL(unbound.Previous(), "list_ is NULL");
+  EXPECT_FATAL(unbound.ToBegin(), "list_ is NULL");
+  EXPECT_FATAL(unbound.ToEnd(), "list_ is NULL");
+}
+
+TEST(List, CopyTakesObjectsInOrderAndThePolicy) {
+  Items x(3);
+  TOVList source(TOVContainerNothingAtDelete);
+  for (int i = 0; i < 3; ++i)
+    source.Append(x[i]);
+  source.SetWhatToDoAtDelete(TOVContainerReleaseAtDelete);
+  TOVList copy(source);
+  EXPECT_EQ((Ints{0, 1, 2}), Values(copy));
+  EXPECT_EQ(TOVContainerReleaseAtDelete, copy.GetWhatToDoAtDelete());
+  TOVList assigned(TOVContainerNothingAtDelete);
+  assigned.Append(x[2]);
+  assigned = source;
+  EXPECT_EQ((Ints{0, 1, 2}), Values(assigned));
+  source.SetWhatToDoAtDelete(TOVContainerNothingAtDelete);
+  copy.SetWhatToDoAtDelete(TOVContainerNothingAtDelete);
+  assigned.SetWhatToDoAtDelete(TOVContainerNothingAtDelete);
+}
+
+TEST(List, ALinkedListRefusesSetAndCopy) {
+  Items x(2);
+  TOVContainersLink* link = new TOVContainersLink;
+  TOVList list(TOVContainerNothingAtDelete), other(TOVContainerNothingAtDelete),
+      watcher(TOVContainerNothingAtDelete);
+  list.Append(x[0]);
+  link->AddContainer(&list);
+  link->AddContainer(&watcher);
+  link->Release();
+  EXPECT_FATAL(list.Set(0, x[1]), "Not yet implemented with a Link");
+  TOVIterator* it = list.MakeIterator(nullptr);
+  it->Next();
+  EXPECT_FATAL(list.Set(it->Position(), x[1]), "Not yet implemented with a Link");
+  EXPECT_FATAL(list = other, "Not yet implemented with a Link");
+  // Positional operations always tell the link.
+  list.InsertAfter(it->Position(), x[1]);
+  list.Replace(it->Position(), x[1]);
+  EXPECT_EQ((Ints{1}), Values(watcher));
+  list.ExtractLast();
+  EXPECT_EQ((Ints{}), Values(watcher));
+  it->Release();
+}
+
+TEST(List, DestroyReleasesRatherThanDeletes) {
+  Item* shared = new Item(1);
+  shared->AddRef();
+  TOVList list(TOVContainerNothingAtDelete);
+  list.Append(shared);
+  list.Append(nullptr);
+  list.Destroy();
+  EXPECT_EQ(0, list.Size());
+  EXPECT_EQ(1, shared->GetRefCount());
+  shared->Release();
+}

@@ -1,0 +1,182 @@
+#include "CollectionsTestSupport.h"
+#include "TOVContainersLink.h"
+#include "TOVVector.h"
+#include "TOVVectorCursor.h"
+#include "TOVVectorIterator.h"
+
+using namespace coltest;
+
+using Ints = std::vector<int>;
+
+TEST(Vector, GrowsByDoublingPlusEight) {
+  Items x(1);
+  TOVVector v(TOVContainerNothingAtDelete);
+  EXPECT_EQ(0, v.GetCapacity());
+  Ints capacities;
+  for (int i = 0; i < 130; ++i) {
+    v.Append(x[0]);
+    if (capacities.empty() || capacities.back() != v.GetCapacity())
+      capacities.push_back(v.GetCapacity());
+  }
+  EXPECT_EQ((Ints{8, 24, 56, 120, 248}), capacities);
+  EXPECT_FATAL(TOVVector(TOVContainerNothingAtDelete, 0), "Can not create an empty vector");
+  TOVVector sized(TOVContainerNothingAtDelete, 3);
+  EXPECT_EQ(3, sized.GetCapacity());
+}
+
+TEST(Vector, SetBeyondTheEndGrowsWithNullSlots) {
+  Items x(6);
+  TOVVector v(TOVContainerNothingAtDelete);
+  for (int i = 0; i < 5; ++i)
+    v.Append(x[i]);
+  v.Set(30, x[5]);
+  EXPECT_EQ(31, v.Size());
+  EXPECT_EQ(31, v.GetCapacity()); // 8 * 2 + 8 = 24 is too small
+  for (int i = 5; i < 30; ++i)
+    EXPECT_EQ(nullptr, v[i]) << i;
+  EXPECT_EQ(x[5], v[30]);
+  EXPECT_EQ(x[4], v[4]);
+  EXPECT_EQ(nullptr, v[-1]);
+  EXPECT_EQ(nullptr, v[31]);
+  EXPECT_FATAL(v.Set(-1, x[0]), "TOVVector::Set(int, MORBaseUnknown *): wrong position");
+}
+
+TEST(Vector, InsertRemoveReplaceAndExtract) {
+  Items x(4);
+  TOVVector v(TOVContainerNothingAtDelete);
+  v.Insert(x[1], 0);
+  v.Insert(x[0], 0);
+  v.Insert(x[3], v.Size());
+  v.Insert(x[2], 2);
+  EXPECT_EQ((Ints{0, 1, 2, 3}), Values(v));
+  EXPECT_FATAL(v.Insert(x[0], v.Size() + 1),
+               "TOVVector::Insert(MORBaseUnknown *, int): wrong position");
+  EXPECT_FATAL(v.Insert(x[0], -1), "TOVVector::Insert(MORBaseUnknown *, int): wrong position");
+  v.Append(x[0]);
+  EXPECT_EQ(1u, v.Remove(x[0], 1));
+  EXPECT_EQ((Ints{1, 2, 3}), Values(v));
+  EXPECT_EQ(0u, v.Remove(x[0], 1));
+  EXPECT_EQ(1u, v.Replace(x[3], x[1], 0));
+  EXPECT_EQ((Ints{1, 2, 1}), Values(v));
+  EXPECT_EQ(x[1], v.ExtractFirst());
+  EXPECT_EQ(x[1], v.ExtractLast());
+  EXPECT_EQ((Ints{2}), Values(v));
+  EXPECT_EQ(x[2], v.First());
+  EXPECT_EQ(x[2], v.Last());
+  v.Clear(0);
+  EXPECT_EQ(nullptr, v.ExtractFirst());
+  EXPECT_EQ(nullptr, v.Last());
+  EXPECT_EQ(1u, v.IsEmpty());
+}
+
+TEST(Vector, CursorOperationsAdjustTheCursorSoAForwardWalkGoesOn) {
+  Items x(6);
+  TOVVector v(TOVContainerNothingAtDelete);
+  for (int i = 0; i < 4; ++i)
+    v.Append(x[i]);
+  // Remove every even object while walking; insert x5 before each odd one.
+  TOVIterator* it = v.MakeIterator(nullptr);
+  Ints visited;
+  while (MORBaseUnknown* obj = it->Next()) {
+    visited.push_back(ValueOf(obj));
+    if (ValueOf(obj) % 2 == 0)
+      EXPECT_EQ(obj, v.Remove(it->Position()));
+    else
+      EXPECT_EQ(1u, v.InsertBefore(it->Position(), x[5]));
+  }
+  EXPECT_EQ((Ints{0, 1, 2, 3}), visited);
+  EXPECT_EQ((Ints{5, 1, 5, 3}), Values(v));
+  it->ToBegin();
+  EXPECT_EQ(1u, v.InsertAfter(it->Position(), x[4])); // -1: in front
+  EXPECT_EQ(nullptr, v.Remove(it->Position()));
+  EXPECT_EQ(nullptr, v.Replace(it->Position(), x[0]));
+  EXPECT_EQ(0u, v.InsertBefore(it->Position(), x[0]));
+  EXPECT_FATAL(v.Set(it->Position(), x[0]),
+               "TOVVector::operator[](const MORBaseUnknown *): wrong position");
+  it->ToEnd();
+  EXPECT_EQ(0u, v.InsertAfter(it->Position(), x[0]));
+  EXPECT_EQ(x[3], it->Previous());
+  EXPECT_EQ(x[3], v.Replace(it->Position(), x[2]));
+  v.Set(it->Position(), x[0]);
+  EXPECT_EQ(x[0], v[it->Position()]);
+  it->Release();
+  EXPECT_EQ((Ints{4, 5, 1, 5, 0}), Values(v));
+  TOVVectorCursor farBefore(-7), farAfter(40);
+  EXPECT_EQ(0u, v.InsertAfter(&farBefore, x[0]));
+  EXPECT_EQ(0u, v.InsertBefore(&farAfter, x[0]));
+  EXPECT_EQ(5, v.Size());
+  EXPECT_FATAL(v.Remove(nullptr), "cursor is NULL");
+  EXPECT_FATAL(v.InsertBefore(nullptr, x[0]), "cursor is NULL");
+}
+
+TEST(Vector, IteratorSearchesBothWaysWithAPattern) {
+  Items x(3);
+  Item twin(1);
+  ItemCmpValue byValue;
+  TOVVector v(TOVContainerNothingAtDelete);
+  for (MORBaseUnknown* obj : {(MORBaseUnknown*)x[1], (MORBaseUnknown*)x[0], (MORBaseUnknown*)&twin,
+                              (MORBaseUnknown*)x[2]})
+    v.Append(obj);
+  EXPECT_EQ(x[1], v.LookupOne(x[1]));
+  EXPECT_EQ(x[1], v.LookupOne(&twin, byValue));
+  TOVIterator* it = v.LookupAll(&twin, byValue);
+  EXPECT_EQ(x[1], it->Next());
+  EXPECT_EQ(&twin, it->Next());
+  EXPECT_EQ(nullptr, it->Next());
+  EXPECT_EQ(&twin, it->Previous());
+  EXPECT_EQ(x[1], it->Previous());
+  EXPECT_EQ(nullptr, it->Previous());
+  it->SetPattern(x[2]);
+  EXPECT_EQ(x[2], it->Next());
+  it->SetWithPattern(0);
+  it->ToBegin();
+  EXPECT_EQ(4u, Drain(it).size());
+  TOVVectorIterator unbound(nullptr, nullptr, 0, nullptr);
+  EXPECT_FATAL(unbound.Next(), "vector_ is NULL");
+  EXPECT_FATAL(unbound.Previous(), "vector_ is NULL");
+  EXPECT_FATAL(unbound.ToEnd(), "vector_ is NULL");
+}
+
+TEST(Vector, LinkedVectorTellsOnPositionalOperationsButNotOnExtract) {
+  Items x(3);
+  TOVContainersLink* link = new TOVContainersLink;
+  TOVVector v(TOVContainerNothingAtDelete), watcher(TOVContainerNothingAtDelete);
+  link->AddContainer(&v);
+  link->AddContainer(&watcher);
+  link->Release();
+  v.Append(x[0]);
+  v.Insert(x[1], 0);
+  EXPECT_EQ((Ints{0, 1}), Values(watcher));
+  EXPECT_EQ(0u, v.Remove(x[2], 1)); // absent, but the others are told
+  v.Set(0, x[2]);
+  EXPECT_EQ((Ints{0, 2}), Values(watcher));
+  EXPECT_EQ(x[2], v.ExtractFirst());
+  EXPECT_EQ((Ints{0, 2}), Values(watcher));
+  watcher.Remove(x[0], 1);
+  EXPECT_EQ(0, v.Size());
+  TOVVector other(TOVContainerNothingAtDelete);
+  EXPECT_FATAL(v = other, "Not yet implemented with a Link");
+}
+
+TEST(Vector, CopiesTakeObjectsAndPolicyButNotTheLink) {
+  Items x(3);
+  TOVContainersLink* link = new TOVContainersLink;
+  TOVVector v(TOVContainerNothingAtDelete);
+  link->AddContainer(&v);
+  link->Release();
+  for (int i = 0; i < 3; ++i)
+    v.Append(x[i]);
+  v.SetWhatToDoAtDelete(TOVContainerClearAtDelete);
+  TOVVector copy(v);
+  EXPECT_EQ(nullptr, copy.GetLink());
+  EXPECT_EQ(3, copy.GetCapacity());
+  EXPECT_EQ(TOVContainerClearAtDelete, copy.GetWhatToDoAtDelete());
+  TOVVector assigned(TOVContainerNothingAtDelete, 1);
+  assigned.Append(x[0]);
+  assigned = copy;
+  EXPECT_EQ((Ints{0, 1, 2}), Values(assigned));
+  EXPECT_EQ(3, assigned.GetCapacity());
+  assigned = TOVVector(TOVContainerNothingAtDelete);
+  EXPECT_EQ(0, assigned.Size());
+  EXPECT_EQ(3, assigned.GetCapacity());
+}
