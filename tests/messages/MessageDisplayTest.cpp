@@ -1,6 +1,9 @@
 #include "TOVCoupledMessageDisplay.h"
+#include "TOVErrorDisplay.h"
 #include "TOVGlobalObjectCleaner.h"
+#include "TOVMessageDisplayInstall.h"
 #include "TOVMessageDisplayToISO8859Term.h"
+#include "TOVMessageDisplayToOemTerm.h"
 #include "TOVMessageDisplayToString.h"
 #include "TOVTestSupport.h"
 
@@ -137,4 +140,25 @@ TEST(MessageDisplay, CoupledGivesTheFirstDisplaysErrorBeforeTheSeconds) {
   EXPECT_EQ(byStatus.GetDisplayError(error, 0), E_FAIL);
   EXPECT_EQ(error, nullptr);
   EXPECT_EQ(unasked._Asked, 0);
+}
+
+TEST(MessageDisplay, OemTerminalWritesCodePage850) {
+  TOVMessageDisplayToOemTerm display;
+  testing::internal::CaptureStdout();
+  // e acute, pound sign, box corner; the euro sign has no form in code page 850.
+  display.Display("caf\xC3\xA9 \xC2\xA3\xE2\x94\x8C", 1);
+  display.Display("\xE2\x82\xAC", 0);
+  display.Display("plain", 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "caf\x82 \x9C\xDA\n?plain\n");
+}
+
+TEST(MessageDisplay, InstallingTheTerminalDisplaysMakesThemGlobal) {
+  TOVGlobalObjectCleaner cleaner;
+  TOVMessageDisplay& iso = TOVSetGlobalMessageDisplayToTerm(0);
+  EXPECT_EQ(&TOVMessageDisplay::GetGlobal(), &iso);
+  EXPECT_STREQ(iso.IsA(), "TOVMessageDisplayToISO8859Term");
+  TOVSetGlobalDisplaysToTerm(1);
+  EXPECT_STREQ(TOVMessageDisplay::GetGlobal().IsA(), "TOVMessageDisplayToOemTerm");
+  EXPECT_STREQ(TOVErrorDisplay::GetGlobal().IsA(), "TOVErrorDisplayToOemTerm");
+  EXPECT_EQ(cleaner.GetCount(), 3);
 }

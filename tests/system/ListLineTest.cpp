@@ -1,4 +1,5 @@
-#include "TOVListLineFieldBldr.h"
+#include "TOVListLineBldr.h"
+#include "TOVListLineFieldBldrRfHndlr.h"
 #include "TOVTestSupport.h"
 
 #include <string>
@@ -52,4 +53,41 @@ TEST(ListLineField, NeverCutsTheLineNorPadsPastAWideValue) {
   EXPECT_EQ(field.GetAlignmentMode(), F::TOVAlignRight);
   EXPECT_EQ(field.GetLength(), 9);
   EXPECT_STREQ(field.IsA(), "TOVListLineFieldBldr");
+}
+
+TEST(ListLine, BuildsFieldsInTheirColumnsWithSeparators) {
+  using F = TOVListLineFieldBldr;
+  TOVListLineBldr builder(" | ");
+  MORUnicodeString line("left over");
+  builder.Build(line);
+  EXPECT_EQ(Narrow(line), "");
+
+  // The builder keeps its own reference: the caller's handlers may go.
+  TOVListLineFieldBldrRfHndlr name(TOVRfHndlrNoAddRef, new F(F::TOVAlignLeft, 5));
+  TOVListLineFieldBldrRfHndlr size(TOVRfHndlrNoAddRef, new F(F::TOVAlignRight, 4));
+  builder.Add(*name);
+  builder.Add(*size);
+  name->SetValue("ab");
+  size->SetValue("7");
+  builder.Build(line);
+  EXPECT_EQ(Narrow(line), "ab |       7");
+  EXPECT_EQ(line.GetLengthInChar(), 12);
+
+  // Values are read at each build; a wide value pushes the next one, not its column.
+  name->SetValue("abcdefgh");
+  size->SetValue("12");
+  builder.Build(line);
+  EXPECT_EQ(Narrow(line), "abcdefgh | 12");
+  TOVListLineFieldBldr* centred = new F(F::TOVAlignCentre, 6);
+  centred->SetValue("\xC3\xA9t\xC3\xA9");
+  builder.Add(*centred);
+  centred->Release();
+  name->SetValue("");
+  size->SetValue("");
+  builder.Build(line);
+  // Empty values still pad up to the next column: 12 for the right-aligned end, 15 + 1.
+  EXPECT_EQ(Narrow(line), " |           |  \xC3\xA9t\xC3\xA9");
+  name = TOVListLineFieldBldrRfHndlr();
+  builder.Build(line);
+  EXPECT_EQ(Narrow(line), " |           |  \xC3\xA9t\xC3\xA9");
 }
