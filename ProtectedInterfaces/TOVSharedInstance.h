@@ -1,20 +1,25 @@
-// The shared instance of a stateless strategy class: made on first use and handed to
-// the global object cleaner, which deletes it at the end of the program.
+// Lazily made process-wide strategy instances owned by the global object cleaner.
 #ifndef TOVSHAREDINSTANCE_H
 #define TOVSHAREDINSTANCE_H
 
 #include "TOVGlobalObjectCleaner.h"
 
-/// The instance kept in slot, made when the slot is empty. The class's destructor
-/// empties the slot when it deletes the shared instance, so that a later call makes a
-/// new one.
-template <class T> T& TOVSharedInstance(T*& slot) {
-  if (slot == nullptr) {
+/// The instance that ioSlot points at, made with new and handed to the global object
+/// cleaner on first use. The class's destructor clears ioSlot (see
+/// TOVForgetSharedInstance), so a later call after the cleaner is gone makes a new one.
+template <class T> T& TOVGetSharedInstance(T*& ioSlot) {
+  if (ioSlot == nullptr) {
     T* made = new T;
     TOVGlobalObjectCleaner::Add(made);
-    slot = made;
+    ioSlot = made;
   }
-  return *slot;
+  return *ioSlot;
+}
+
+/// Clears ioSlot when it points at the dying instance.
+template <class T> void TOVForgetSharedInstance(T*& ioSlot, const T* iDying) {
+  if (ioSlot == iDying)
+    ioSlot = nullptr;
 }
 
 #endif

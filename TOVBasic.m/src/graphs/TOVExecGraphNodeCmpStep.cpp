@@ -9,8 +9,7 @@ TOV_IMPLEMENT_CLASS(TOVExecGraphNodeCmpStep, MORBaseUnknownCmpAddr)
 TOVExecGraphNodeCmpStep* TOVExecGraphNodeCmpStep::_pGlobal = nullptr;
 
 TOVExecGraphNodeCmpStep::~TOVExecGraphNodeCmpStep() {
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 namespace {
@@ -35,5 +34,5 @@ int TOVExecGraphNodeCmpStep::CompareObjects(const MORBaseUnknown* pObj1,
 }
 
 TOVExecGraphNodeCmpStep& TOVExecGraphNodeCmpStep::GetGlobal() {
-  return TOVSharedInstance(_pGlobal);
+  return TOVGetSharedInstance(_pGlobal);
 }

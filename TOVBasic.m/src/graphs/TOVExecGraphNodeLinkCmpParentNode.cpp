@@ -10,8 +10,7 @@ TOV_IMPLEMENT_CLASS(TOVExecGraphNodeLinkCmpParentNode, MORBaseUnknownCmpAddr)
 TOVExecGraphNodeLinkCmpParentNode* TOVExecGraphNodeLinkCmpParentNode::_pGlobal = nullptr;
 
 TOVExecGraphNodeLinkCmpParentNode::~TOVExecGraphNodeLinkCmpParentNode() {
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 namespace {
@@ -37,5 +36,5 @@ int TOVExecGraphNodeLinkCmpParentNode::CompareObjects(const MORBaseUnknown* pObj
 }
 
 TOVExecGraphNodeLinkCmpParentNode& TOVExecGraphNodeLinkCmpParentNode::GetGlobal() {
-  return TOVSharedInstance(_pGlobal);
+  return TOVGetSharedInstance(_pGlobal);
 }

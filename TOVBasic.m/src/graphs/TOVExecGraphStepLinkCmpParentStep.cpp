@@ -10,8 +10,7 @@ TOV_IMPLEMENT_CLASS(TOVExecGraphStepLinkCmpParentStep, MORBaseUnknownCmpAddr)
 TOVExecGraphStepLinkCmpParentStep* TOVExecGraphStepLinkCmpParentStep::_pGlobal = nullptr;
 
 TOVExecGraphStepLinkCmpParentStep::~TOVExecGraphStepLinkCmpParentStep() {
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 namespace {
@@ -37,5 +36,5 @@ int TOVExecGraphStepLinkCmpParentStep::CompareObjects(const MORBaseUnknown* pObj
 }
 
 TOVExecGraphStepLinkCmpParentStep& TOVExecGraphStepLinkCmpParentStep::GetGlobal() {
-  return TOVSharedInstance(_pGlobal);
+  return TOVGetSharedInstance(_pGlobal);
 }

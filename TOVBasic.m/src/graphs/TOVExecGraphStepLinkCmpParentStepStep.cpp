@@ -10,8 +10,7 @@ TOV_IMPLEMENT_CLASS(TOVExecGraphStepLinkCmpParentStepStep, TOVComparator)
 TOVExecGraphStepLinkCmpParentStepStep* TOVExecGraphStepLinkCmpParentStepStep::_pGlobal = nullptr;
 
 TOVExecGraphStepLinkCmpParentStepStep::~TOVExecGraphStepLinkCmpParentStepStep() {
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 namespace {
@@ -35,5 +34,5 @@ int TOVExecGraphStepLinkCmpParentStepStep::CompareObjects(const MORBaseUnknown* 
 }
 
 TOVExecGraphStepLinkCmpParentStepStep& TOVExecGraphStepLinkCmpParentStepStep::GetGlobal() {
-  return TOVSharedInstance(_pGlobal);
+  return TOVGetSharedInstance(_pGlobal);
 }

@@ -10,8 +10,7 @@ TOV_IMPLEMENT_CLASS(TOVExecGraphStepLinkHashParentStepStep, TOVHashCoder)
 TOVExecGraphStepLinkHashParentStepStep* TOVExecGraphStepLinkHashParentStepStep::_pGlobal = nullptr;
 
 TOVExecGraphStepLinkHashParentStepStep::~TOVExecGraphStepLinkHashParentStepStep() {
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 unsigned int TOVExecGraphStepLinkHashParentStepStep::Code(const MORBaseUnknown* pObj1) const {
@@ -23,5 +22,5 @@ unsigned int TOVExecGraphStepLinkHashParentStepStep::Code(const MORBaseUnknown* 
 }
 
 TOVExecGraphStepLinkHashParentStepStep& TOVExecGraphStepLinkHashParentStepStep::GetGlobal() {
-  return TOVSharedInstance(_pGlobal);
+  return TOVGetSharedInstance(_pGlobal);
 }
