@@ -4,9 +4,12 @@
 #include "TOVExecGraphNodeLink.h"
 #include "TOVExecGraphNodeLinkCmpParentNode.h"
 #include "TOVExecGraphNodeWithId.h"
+#include "TOVExecGraphNodeWithIdCmpIdVal.h"
+#include "TOVExecGraphNodeWithIdHashIdVal.h"
 #include "TOVExecGraphStepLink.h"
 #include "TOVExecGraphStepLinkCmpParentStep.h"
-#include "TOVExtChars.h"
+#include "TOVExtAnyChars.h"
+#include "TOVGlobalObjectCleaner.h"
 #include "TOVMessageDisplay.h"
 #include "TOVRaiseError.h"
 #include "TOVUtilitiesForDebug.h"
@@ -14,11 +17,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
-
-namespace {
 
 /// A node that knows its place in the file, so that every listing follows the file.
 class TovGraphNode : public TOVExecGraphNodeWithId {
@@ -27,6 +30,22 @@ public:
   TovGraphNode(const TOVString& identifier, int index)
       : TOVExecGraphNodeWithId(identifier), _Index(index) {}
   int _Index;
+  int _AddressRank = 0; // place among the nodes ordered by address
+};
+
+/// The identifier hash of the library, with its bits mixed so that the low bits, which
+/// pick a bucket, depend on the whole identifier.
+class TovGraphIdHash : public TOVExecGraphNodeWithIdHashIdVal {
+  TOV_DECLARE_CLASS(TovGraphIdHash)
+public:
+  unsigned int Code(const MORBaseUnknown* obj) const override {
+    uint32_t h = TOVExecGraphNodeWithIdHashIdVal::Code(obj);
+    h ^= h >> 16;
+    h *= 0x85EBCA6Bu;
+    h ^= h >> 13;
+    h *= 0xC2B2AE35u;
+    return h ^ (h >> 16);
+  }
 };
 
 /// Orders nodes by step, then by place in the file; a step as key finds its nodes.
@@ -67,8 +86,21 @@ private:
 };
 
 TOV_IMPLEMENT_CLASS(TovGraphNode, TOVExecGraphNodeWithId)
+TOV_IMPLEMENT_CLASS(TovGraphIdHash, TOVExecGraphNodeWithIdHashIdVal)
 TOV_IMPLEMENT_CLASS(TovGraphNodeOrder, TOVExecGraphNodeCmpStep)
 TOV_IMPLEMENT_CLASS(TovGraphStepLinkOrder, TOVExecGraphStepLinkCmpParentStep)
+
+namespace {
+
+/// The one identifier hash of the program, owned by the global object cleaner.
+const TovGraphIdHash& IdHash() {
+  static TovGraphIdHash* shared = nullptr;
+  if (shared == nullptr) {
+    shared = new TovGraphIdHash;
+    TOVGlobalObjectCleaner::Add(shared);
+  }
+  return *shared;
+}
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -103,6 +135,8 @@ void AppendIdentifiers(TOVString& line, const std::vector<const TovGraphNode*>& 
 
 TovGraph::TovGraph()
     : _Nodes(TOVContainerReleaseAtDelete),
+      _NodeOfId(IdHash(), TOVExecGraphNodeWithIdCmpIdVal::GetGlobal(), TOVContainerNothingAtDelete,
+                4096),
       _NodeLinks(TOVExecGraphNodeLinkCmpParentNode::GetGlobal(), TOVContainerReleaseAtDelete),
       _StepLinks(TOVExecGraphStepLinkCmpParentStep::GetGlobal(), TOVContainerReleaseAtDelete) {}
 
@@ -110,36 +144,35 @@ TovGraph::~TovGraph() {
   // Links first: they point at the nodes.
   _StepLinks.ReleaseElementsAndClear();
   _NodeLinks.ReleaseElementsAndClear();
+  for (TOVExecGraphNodeLink* link : _Links)
+    link->Release();
 }
 
-TOVExecGraphNodeWithId& TovGraph::NodeOf(std::string_view identifier) {
-  auto found = _NodeOfId.find(identifier);
-  if (found != _NodeOfId.end())
-    return *found->second;
-  TOVString text;
-  text.Copy(identifier.data(), static_cast<int>(identifier.size()));
-  auto* node = new TovGraphNode(text, _Nodes.Size());
+TOVExecGraphNodeWithId& TovGraph::NodeOf(const char* identifier) {
+  TOVExtAnyChars key(identifier);
+  if (MORBaseUnknown* found = _NodeOfId.LookupOne(&key))
+    return *static_cast<TOVExecGraphNodeWithId*>(found);
+  auto* node = new TovGraphNode(identifier, _Nodes.Size());
   _Nodes.Append(node);
-  // The key views the node's own copy of the identifier, which lives as long as the node.
-  const TOVString& kept = node->GetIdentifier();
-  _NodeOfId.emplace(std::string_view(kept, static_cast<size_t>(kept.Length())), node);
+  _NodeOfId.Add(node, 1);
   return *node;
 }
 
 long TovGraph::ReadLine(const char* line, int lineNumber, const TOVString& path) {
-  std::string_view words[2];
+  // The words are cut out of a copy of the line, each ended by a NUL.
+  _Line.assign(line, std::strcspn(line, "#"));
+  char* words[2] = {nullptr, nullptr};
   int count = 0;
-  for (const char* p = line; *p != '\0' && *p != '#';) {
-    if (IsBlank(*p)) {
-      ++p;
+  for (size_t i = 0; i < _Line.size();) {
+    if (IsBlank(_Line[i])) {
+      _Line[i++] = '\0';
       continue;
     }
-    const char* start = p;
-    while (*p != '\0' && *p != '#' && !IsBlank(*p))
-      ++p;
     if (count < 2)
-      words[count] = std::string_view(start, static_cast<size_t>(p - start));
+      words[count] = &_Line[i];
     ++count;
+    while (i < _Line.size() && !IsBlank(_Line[i]))
+      ++i;
   }
   if (count > 2)
     return TOV_RAISE_ERROR(TOVCatalogMsg("TOVGRAPH", "0010", path),
@@ -149,7 +182,7 @@ long TovGraph::ReadLine(const char* line, int lineNumber, const TOVString& path)
     NodeOf(words[0]);
   if (count == 2) {
     TOVExecGraphNode& parent = NodeOf(words[0]);
-    _NodeLinks.Add(new TOVExecGraphNodeLink(&parent, NodeOf(words[1])), 1);
+    _Links.push_back(new TOVExecGraphNodeLink(&parent, NodeOf(words[1])));
   }
   return 0;
 }
@@ -180,7 +213,30 @@ long TovGraph::Read(const TOVString& path) {
 }
 
 void TovGraph::Build() {
-  _NodeLinks.Sort();
+  // In the order of TOVExecGraphNodeLinkCmpParentNode (parent addresses), without a
+  // comparator call per pair: the nodes are ordered by address, then the links are
+  // placed by the rank of their parent (a counting sort, keeping the file's order).
+  std::vector<TovGraphNode*> byAddress;
+  byAddress.reserve(_Nodes.Size());
+  for (int i = 0; i < _Nodes.Size(); ++i)
+    byAddress.push_back(static_cast<TovGraphNode*>(_Nodes[i]));
+  std::sort(byAddress.begin(), byAddress.end(), [](const auto* a, const auto* b) {
+    return reinterpret_cast<uintptr_t>(a) < reinterpret_cast<uintptr_t>(b);
+  });
+  for (size_t r = 0; r < byAddress.size(); ++r)
+    byAddress[r]->_AddressRank = static_cast<int>(r);
+  std::vector<int> start(byAddress.size() + 1, 0);
+  for (TOVExecGraphNodeLink* link : _Links)
+    ++start[static_cast<TovGraphNode*>(link->GetParentNode())->_AddressRank + 1];
+  for (size_t r = 0; r < byAddress.size(); ++r)
+    start[r + 1] += start[r];
+  std::vector<TOVExecGraphNodeLink*> sorted(_Links.size());
+  for (TOVExecGraphNodeLink* link : _Links)
+    sorted[start[static_cast<TovGraphNode*>(link->GetParentNode())->_AddressRank]++] = link;
+  _Links.clear();
+  for (TOVExecGraphNodeLink* link : sorted)
+    _NodeLinks.Add(link, 1);
+  _NodeLinks.SetIsSorted(1, 0);
   TOVExecGraphBuilder::Build(_Nodes, _NodeLinks, _StepLinks);
 }
 

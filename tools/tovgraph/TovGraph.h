@@ -3,13 +3,15 @@
 #ifndef TOVGRAPH_TOVGRAPH_H
 #define TOVGRAPH_TOVGRAPH_H
 
+#include "TOVHashTable.h"
 #include "TOVSortedVector.h"
 #include "TOVString.h"
 #include "TOVVector.h"
 
-#include <string_view>
-#include <unordered_map>
+#include <string>
+#include <vector>
 
+class TOVExecGraphNodeLink;
 class TOVExecGraphNodeWithId;
 class TOVMessageDisplay;
 
@@ -33,15 +35,17 @@ public:
   void DisplayTree(TOVMessageDisplay& display) const;
 
 private:
-  /// The node of identifier, made on first sight.
-  TOVExecGraphNodeWithId& NodeOf(std::string_view identifier);
+  /// The node of identifier (a NUL-terminated text), made on first sight.
+  TOVExecGraphNodeWithId& NodeOf(const char* identifier);
   /// Takes one line of the file; gives 0 or the failure code of the pending error.
   long ReadLine(const char* line, int lineNumber, const TOVString& path);
 
-  TOVVector _Nodes; // in order of first sight; owns them
-  std::unordered_map<std::string_view, TOVExecGraphNodeWithId*> _NodeOfId;
-  TOVSortedVector _NodeLinks; // owns them
-  TOVSortedVector _StepLinks; // owns them after the build
+  TOVVector _Nodes;                          // in order of first sight; owns them
+  TOVHashTable _NodeOfId;                    // the same nodes, found by identifier
+  std::vector<TOVExecGraphNodeLink*> _Links; // owned until the build
+  TOVSortedVector _NodeLinks;                // owns them after the build
+  TOVSortedVector _StepLinks;                // owns them after the build
+  std::string _Line;                         // the words of the line being read
 };
 
 #endif

@@ -11,28 +11,25 @@
 #include "TOVCmdLnHelpMngr.h"
 #include "TOVCmdLnOptNoArg.h"
 #include "TOVCmdLnOptOneArg.h"
-#include "TOVErrorDisplayInstall.h"
 #include "TOVErrorMngr.h"
 #include "TOVGlobalObjectCleaner.h"
 #include "TOVMessageDisplay.h"
+#include "TOVMessageDisplayInstall.h"
 #include "TOVMessageDisplayToAsciiFile.h"
-#include "TOVMessageDisplayToISO8859Term.h"
 #include "TOVOFStream.h"
 #include "TOVRaiseError.h"
 #include "TovGraph.h"
 
 #include <cstdlib>
-#include <cstring>
+#include <strings.h>
 
 namespace {
 
-/// Installs the terminal displays as the global ones.
+/// Installs the terminal displays as the global ones: code page 850 when TOV_TERM_CS is
+/// "oem" (in any case), 8-bit text otherwise.
 void InstallTerminalDisplays() {
   const char* charset = std::getenv("TOV_TERM_CS");
-  TOVSetGlobalErrorDisplayToTerm(charset != nullptr && std::strcmp(charset, "oem") == 0);
-  TOVMessageDisplay* display = new TOVMessageDisplayToISO8859Term;
-  TOVGlobalObjectCleaner::Add(display);
-  TOVMessageDisplay::SetGlobal(*display);
+  TOVSetGlobalDisplaysToTerm(charset != nullptr && strcasecmp(charset, "oem") == 0);
 }
 
 int ExitStatus(long rc) {
