@@ -133,10 +133,10 @@ void AppendIdentifiers(TOVString& line, const std::vector<const TovGraphNode*>& 
 
 } // namespace
 
-TovGraph::TovGraph()
+TovGraph::TovGraph(int expectedNodes)
     : _Nodes(TOVContainerReleaseAtDelete),
       _NodeOfId(IdHash(), TOVExecGraphNodeWithIdCmpIdVal::GetGlobal(), TOVContainerNothingAtDelete,
-                4096),
+                std::max(expectedNodes, 1024)),
       _NodeLinks(TOVExecGraphNodeLinkCmpParentNode::GetGlobal(), TOVContainerReleaseAtDelete),
       _StepLinks(TOVExecGraphStepLinkCmpParentStep::GetGlobal(), TOVContainerReleaseAtDelete) {}
 

@@ -17,7 +17,8 @@ class TOVMessageDisplay;
 
 class TovGraph {
 public:
-  TovGraph();
+  /// expectedNodes sizes the table of identifiers (it grows as needed).
+  explicit TovGraph(int expectedNodes);
   ~TovGraph();
   TovGraph(const TovGraph&) = delete;
   TovGraph& operator=(const TovGraph&) = delete;

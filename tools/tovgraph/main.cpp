@@ -20,8 +20,10 @@
 #include "TOVRaiseError.h"
 #include "TovGraph.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <strings.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,7 +42,11 @@ int ExitStatus(long rc) {
 
 /// Reads, builds and prints the graph; gives 0 or the failure code of the pending error.
 long Run(const TOVString& input, bool tree, const TOVString* output) {
-  TovGraph graph;
+  // About one node per thirty bytes of a typical graph file (names of a few characters,
+  // several links per node); the table grows when there are more.
+  struct stat info;
+  const long long bytes = stat(input, &info) == 0 ? static_cast<long long>(info.st_size) : 0;
+  TovGraph graph(static_cast<int>(std::min(bytes / 30, 1LL << 24)));
   long rc = graph.Read(input);
   if (rc != 0)
     return rc;
