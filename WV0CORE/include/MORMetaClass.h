@@ -50,10 +50,8 @@ private:
 
 /// Gives the one meta class of the class name, registering it on the first call. Later
 /// calls with the same name give the same meta class, whatever their other arguments.
-extern "C" WV0CORE_API MORMetaClass* fct_RetrieveMetaObject(const char* className, int classType,
-                                                            MORMetaClass* parent,
-                                                            const char* nullName,
-                                                            const char* framework,
-                                                            size_t instanceSize);
+extern "C" WV0CORE_API MORMetaClass*
+fct_RetrieveMetaObject(const char* className, int classType, MORMetaClass* parent,
+                       const char* nullName, const char* framework, size_t instanceSize);
 
 #endif

@@ -27,7 +27,9 @@ inline bool operator==(const MORGUID& a, const MORGUID& b) {
       return false;
   return true;
 }
-inline bool operator!=(const MORGUID& a, const MORGUID& b) { return !(a == b); }
+inline bool operator!=(const MORGUID& a, const MORGUID& b) {
+  return !(a == b);
+}
 
 /// Status codes keep their 32-bit meaning: failures are negative in a long.
 #define MOR_STATUS(v) static_cast<long>(static_cast<int32_t>(v))

@@ -40,8 +40,7 @@ long MORBaseUnknown::GetTypeInfo(unsigned int, unsigned long, void** info) {
   return E_NOTIMPL;
 }
 
-long MORBaseUnknown::GetIDsOfNames(const MORGUID&, char16_t**, unsigned int, unsigned long,
-                                   long*) {
+long MORBaseUnknown::GetIDsOfNames(const MORGUID&, char16_t**, unsigned int, unsigned long, long*) {
   return E_NOTIMPL;
 }
 
@@ -64,32 +63,49 @@ long MORBaseUnknown::QueryInterface(const char* name, void** object) {
 
 MORBaseUnknown::~MORBaseUnknown() = default;
 
-MORMetaClass* MORBaseUnknown::GetMetaObject() const { return MetaObject(); }
+MORMetaClass* MORBaseUnknown::GetMetaObject() const {
+  return MetaObject();
+}
 
-const char* MORBaseUnknown::IsA() const { return GetMetaObject()->GetName(); }
+const char* MORBaseUnknown::IsA() const {
+  return GetMetaObject()->GetName();
+}
 
-int MORBaseUnknown::IsAKindOf(const char* name) const { return GetMetaObject()->IsAKindOf(name); }
+int MORBaseUnknown::IsAKindOf(const char* name) const {
+  return GetMetaObject()->IsAKindOf(name);
+}
 
-void* MORBaseUnknown::GetImpl() const { return nullptr; }
+void* MORBaseUnknown::GetImpl() const {
+  return nullptr;
+}
 
 void MORBaseUnknown::SetImpl(void*) {}
 
-int MORBaseUnknown::IsNull() const { return 0; }
+int MORBaseUnknown::IsNull() const {
+  return 0;
+}
 
-int MORBaseUnknown::IsEqual(const MORBaseUnknown* other) const { return other == this; }
+int MORBaseUnknown::IsEqual(const MORBaseUnknown* other) const {
+  return other == this;
+}
 
-long MORBaseUnknown::ChangeComponentState(long) { return E_NOTIMPL; }
+long MORBaseUnknown::ChangeComponentState(long) {
+  return E_NOTIMPL;
+}
 
 MORMetaClass* MORBaseUnknown::MetaObject() {
-  static MORMetaClass* const meta =
-      fct_RetrieveMetaObject("MORBaseUnknown", 1, nullptr, "MORNull", "WV0CORE",
-                             sizeof(MORBaseUnknown));
+  static MORMetaClass* const meta = fct_RetrieveMetaObject("MORBaseUnknown", 1, nullptr, "MORNull",
+                                                           "WV0CORE", sizeof(MORBaseUnknown));
   return meta;
 }
 
-const MORGUID& MORBaseUnknown::ClassId() { return MetaObject()->GetGuid(); }
+const MORGUID& MORBaseUnknown::ClassId() {
+  return MetaObject()->GetGuid();
+}
 
-const char* MORBaseUnknown::ClassName() { return MetaObject()->GetName(); }
+const char* MORBaseUnknown::ClassName() {
+  return MetaObject()->GetName();
+}
 
 void* MORBaseUnknown::operator new(size_t size) {
   void* p = std::malloc(size == 0 ? 1 : size);
@@ -98,4 +114,6 @@ void* MORBaseUnknown::operator new(size_t size) {
   return p;
 }
 
-void MORBaseUnknown::operator delete(void* p) { std::free(p); }
+void MORBaseUnknown::operator delete(void* p) {
+  std::free(p);
+}

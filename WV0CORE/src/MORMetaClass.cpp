@@ -87,8 +87,7 @@ char* CopyText(const char* text) {
 MORMetaClass::MORMetaClass(const char* name, int classType, MORMetaClass* parent,
                            const char* nullName, const char* framework, size_t instanceSize)
     : _Guid(GuidFromName(name)), _Name(CopyText(name)), _pParent(parent), _ClassType(classType),
-      _NullName(CopyText(nullName)), _Framework(CopyText(framework)),
-      _InstanceSize(instanceSize) {}
+      _NullName(CopyText(nullName)), _Framework(CopyText(framework)), _InstanceSize(instanceSize) {}
 
 int MORMetaClass::IsAKindOf(const char* name) const {
   if (name == nullptr)

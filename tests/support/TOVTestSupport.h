@@ -26,7 +26,6 @@ void WriteFile(const std::string& path, const std::string& text);
 } // namespace tovtest
 
 /// Checks that statement stops the process with the fatal report of message.
-#define EXPECT_FATAL(statement, message)                                                       \
-  EXPECT_DEATH(statement, ::tovtest::FatalText(message))
+#define EXPECT_FATAL(statement, message) EXPECT_DEATH(statement, ::tovtest::FatalText(message))
 
 #endif

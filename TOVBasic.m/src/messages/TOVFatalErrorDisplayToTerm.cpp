@@ -4,6 +4,8 @@ TOV_IMPLEMENT_CLASS(TOVFatalErrorDisplayToTerm, TOVFatalErrorDisplay)
 
 TOVFatalErrorDisplayToTerm::~TOVFatalErrorDisplayToTerm() = default;
 
-TOVOFStream& TOVFatalErrorDisplayToTerm::GetOutputStream() { return TOVStderr; }
+TOVOFStream& TOVFatalErrorDisplayToTerm::GetOutputStream() {
+  return TOVStderr;
+}
 
 void TOVFatalErrorDisplayToTerm::Display() {}

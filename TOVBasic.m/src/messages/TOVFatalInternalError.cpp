@@ -35,7 +35,8 @@ extern "C" void TOVExit(int) {
 
 TOVFatalReport::TOVFatalReport(const char* file, int line)
     : _pStream(&TOVFatalErrorDisplay::GetGlobal().GetOutputStream()), _File(file), _Line(line) {
-  *_pStream << "#ERR# " << "Fatal internal error: '";
+  *_pStream << "#ERR# "
+            << "Fatal internal error: '";
 }
 
 void TOVFatalReport::Finish() {

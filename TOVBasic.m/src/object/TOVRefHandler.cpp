@@ -43,4 +43,6 @@ void TOVRefHandler::CheckAssign(const TOVRefHandler& other) const {
          " that does'nt derive from ", mine->_Name, nullptr);
 }
 
-void* TOVRefHandler::operator new(size_t) { Fail("TOVRefHandler::operator new"); }
+void* TOVRefHandler::operator new(size_t) {
+  Fail("TOVRefHandler::operator new");
+}

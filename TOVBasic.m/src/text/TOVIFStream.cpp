@@ -3,9 +3,13 @@
 #include <cerrno>
 #include <cstring>
 
-TOVIFStream::TOVIFStream(const char* path, const char* mode) { _Open(path, mode); }
+TOVIFStream::TOVIFStream(const char* path, const char* mode) {
+  _Open(path, mode);
+}
 
-TOVIFStream::TOVIFStream(const char* path, const int& mode) { _Open(path, mode, 1); }
+TOVIFStream::TOVIFStream(const char* path, const int& mode) {
+  _Open(path, mode, 1);
+}
 
 int TOVIFStream::Open(const char* path, const char* mode) {
   if (_pFile != nullptr)
@@ -40,6 +44,9 @@ int TOVIFStream::Getline(char* buf, unsigned int size, int delim) {
     _LastError = EINVAL;
     return 1;
   }
+  // A delimiter given as a plain char above 0x7F arrives negative; match its byte.
+  if (delim < 0 && delim >= -128)
+    delim = static_cast<unsigned char>(delim);
   errno = 0;
   unsigned int stored = 0;
   bool readAny = false;

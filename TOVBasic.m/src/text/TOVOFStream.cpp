@@ -7,9 +7,13 @@
 TOVOFStream TOVStdout(stdout);
 TOVOFStream TOVStderr(stderr);
 
-TOVOFStream::TOVOFStream(const char* path, const char* mode) { _Open(path, mode); }
+TOVOFStream::TOVOFStream(const char* path, const char* mode) {
+  _Open(path, mode);
+}
 
-TOVOFStream::TOVOFStream(const char* path, const int& mode) { _Open(path, mode, 0); }
+TOVOFStream::TOVOFStream(const char* path, const int& mode) {
+  _Open(path, mode, 0);
+}
 
 int TOVOFStream::Open(const char* path, const char* mode) {
   if (_pFile != nullptr)

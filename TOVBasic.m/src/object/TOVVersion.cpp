@@ -1,0 +1,5 @@
+#include "TOVVersion.h"
+
+extern "C" const char* TOVGetVersion() {
+  return TOV_VERSION_STRING;
+}

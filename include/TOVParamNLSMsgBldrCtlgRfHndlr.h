@@ -1,0 +1,10 @@
+// Handler of a catalog message builder.
+#ifndef TOVPARAMNLSMSGBLDRCTLGRFHNDLR_H
+#define TOVPARAMNLSMSGBLDRCTLGRFHNDLR_H
+
+#include "TOVParamNLSMsgBldrCtlg.h"
+#include "TOVParamNLSMsgBldrRfHndlr.h"
+
+TOV_DECLARE_RFHNDLR(TOVParamNLSMsgBldrCtlg, TOVParamNLSMsgBldrRfHndlr)
+
+#endif

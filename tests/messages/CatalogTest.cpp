@@ -1,0 +1,76 @@
+#include "MORMsgCatalog.h"
+#include "MessagesTestSupport.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+using msgtest::Utf8;
+
+namespace {
+
+struct CatalogUse {
+  const char* catalog;
+  const char* msgId;
+  int nbParameters;
+  const char* user;
+};
+
+// Every message of the library, from the one table that callers extend.
+#define TOV_CATALOG_USE(catalog, msgId, nbParameters, user) {catalog, msgId, nbParameters, user},
+const CatalogUse Uses[] = {
+#include "CatalogUses.inc"
+};
+#undef TOV_CATALOG_USE
+
+const char* const LibraryCatalogs[] = {"TOVBC", "TOVCMD", "TOVSYS", "TOVSOCK", "TOVCOM"};
+
+// Parameters that the built text shows recognisably: <1>, <2>, ...
+std::vector<MORUnicodeString> Markers(int count) {
+  std::vector<MORUnicodeString> markers;
+  for (int i = 1; i <= count; ++i)
+    markers.emplace_back(("<" + std::to_string(i) + ">").c_str());
+  return markers;
+}
+
+} // namespace
+
+TEST(Catalog, EveryUsedMessageExistsWithItsParameters) {
+  std::string dir = std::string(TOV_SOURCE_DIR) + "/catalogs";
+  std::map<std::string, int> usesPerCatalog;
+  for (const CatalogUse& use : Uses) {
+    SCOPED_TRACE(std::string(use.catalog) + " " + use.msgId + " (" + use.user + ")");
+    ++usesPerCatalog[use.catalog];
+    MORMsgCatalog catalog;
+    ASSERT_NE(catalog.LoadMsgCatalog(use.catalog, dir.c_str()), 0) << catalog.GetError();
+    EXPECT_STREQ(catalog.GetError(), "");
+    MORMsg message = catalog.GetCatalogMsg(use.msgId);
+    ASSERT_FALSE(message.IsEmpty());
+    EXPECT_EQ(message.GetMaxParamIndex(), use.nbParameters);
+    // Every parameter up to the highest is shown; none is silently left out.
+    std::vector<MORUnicodeString> markers = Markers(use.nbParameters);
+    std::string text = Utf8(message.BuildMessage(markers.data(), use.nbParameters));
+    for (int i = 1; i <= use.nbParameters; ++i)
+      EXPECT_NE(text.find("<" + std::to_string(i) + ">"), std::string::npos) << text;
+    EXPECT_NE(text.find_first_not_of(" \n"), std::string::npos);
+  }
+  // No catalog holds a message that nobody uses (a sign of a misspelt id).
+  for (const char* name : LibraryCatalogs) {
+    MORMsgCatalog catalog;
+    ASSERT_NE(catalog.LoadMsgCatalog(name, dir.c_str()), 0) << catalog.GetError();
+    EXPECT_EQ(catalog.GetMsgCount(), usesPerCatalog[name]) << name;
+  }
+}
+
+TEST(Catalog, CompiledInCopyMatchesTheFiles) {
+  std::string dir = std::string(TOV_SOURCE_DIR) + "/catalogs";
+  for (const CatalogUse& use : Uses) {
+    MORMsgCatalog files;
+    MORMsgCatalog anywhere; // TOV_MSG_PATH is empty under ctest
+    ASSERT_NE(files.LoadMsgCatalog(use.catalog, dir.c_str()), 0);
+    ASSERT_NE(anywhere.LoadMsgCatalog(use.catalog, nullptr), 0) << anywhere.GetError();
+    EXPECT_EQ(Utf8(files.GetCatalogMsg(use.msgId).GetText()),
+              Utf8(anywhere.GetCatalogMsg(use.msgId).GetText()))
+        << use.catalog << " " << use.msgId;
+  }
+}

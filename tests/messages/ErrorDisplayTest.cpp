@@ -1,0 +1,159 @@
+#include "MessagesTestSupport.h"
+#include "TOVErrorDisplayInstall.h"
+#include "TOVErrorDisplayToISO8859Term.h"
+#include "TOVErrorDisplayToOemTerm.h"
+#include "TOVGlobalObjectCleaner.h"
+#include "TOVRaiseError.h"
+
+#include <string>
+
+using msgtest::Fixed;
+using msgtest::Utf8;
+
+namespace {
+
+const TOVNLSMsgBldrRfHndlr None;
+
+// What a display wrote on each standard stream.
+struct Shown {
+  std::string out;
+  std::string err;
+};
+
+Shown ShowWith(TOVErrorDisplay& display, MORError& error) {
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  display.Display(error);
+  Shown shown;
+  shown.out = testing::internal::GetCapturedStdout();
+  shown.err = testing::internal::GetCapturedStderr();
+  return shown;
+}
+
+// An error of type with the three fixed texts (empty: no builder), diagnostic filed under
+// catalog and id.
+TOVError* Make(MORErrorType type, const char* request, const char* diagnostic, const char* advice,
+               const char* catalog = "TOVBC", const char* id = "0201") {
+  auto maybe = [](const char* text) { return *text ? Fixed(text) : TOVNLSMsgBldrRfHndlr(); };
+  TOVNLSMsgBldrRfHndlr diagnosticBldr =
+      *diagnostic || catalog != nullptr ? Fixed(diagnostic, catalog, id) : None;
+  return new TOVError("src/F.cpp", 12, maybe(request), diagnosticBldr, maybe(advice), type, E_FAIL);
+}
+
+Shown Show(MORErrorType type, const char* request, const char* diagnostic, const char* advice,
+           const char* catalog = "TOVBC", const char* id = "0201") {
+  TOVErrorDisplayToISO8859Term display;
+  TOVError* error = Make(type, request, diagnostic, advice, catalog, id);
+  Shown shown = ShowWith(display, *error);
+  error->Release();
+  return shown;
+}
+
+} // namespace
+
+TEST(ErrorDisplay, LaysOutEachTypeOnItsStream) {
+  Shown critical = Show(MORCriticalError, "R", "D", "A");
+  EXPECT_EQ(critical.err, "R\n#ERR# TOVBC - 0201: D\nA\n\n");
+  EXPECT_EQ(critical.out, "");
+
+  Shown fatal = Show(MORFatalError, "", "D", "");
+  EXPECT_EQ(fatal.err, "#ERR# FATAL ERROR TOVBC - 0201 IN src/F.cpp AT LINE 12: D\n\n");
+  EXPECT_EQ(fatal.out, "");
+
+  Shown warning = Show(MORWarning, "", "D", "");
+  EXPECT_EQ(warning.out, "!WNG! TOVBC - 0201: D\n\n");
+  EXPECT_EQ(warning.err, "");
+
+  Shown information = Show(MORInformation, "", "D", "A");
+  EXPECT_EQ(information.out, "D\nA\n\n");
+  EXPECT_EQ(information.err, "");
+  Shown otherType = Show(static_cast<MORErrorType>(7), "R", "D", "");
+  EXPECT_EQ(otherType.out, "R\nD\n\n");
+}
+
+TEST(ErrorDisplay, HeaderWithoutDiagnosticEndsTheLine) {
+  Shown unnamed = Show(MORCriticalError, "", "", "", "", "");
+  EXPECT_EQ(unnamed.err, "#ERR# ... - ...\n\n");
+  Shown unnamedWithText = Show(MORWarning, "R", "", "A", nullptr, nullptr);
+  EXPECT_EQ(unnamedWithText.out, "R\n!WNG! ... - ...\nA\n\n");
+  Shown information = Show(MORInformation, "", "", "");
+  EXPECT_EQ(information.out, "\n");
+
+  TOVErrorDisplayToISO8859Term display;
+  MORError plain(0);
+  Shown base = ShowWith(display, plain);
+  EXPECT_EQ(base.err, "#ERR# ... - ...\n\n");
+}
+
+TEST(ErrorDisplay, ShowsCatalogMessagesWithTheirParameters) {
+  TOVErrorDisplayToISO8859Term display;
+  TOVError error("f", 1, None, TOVCatalogMsg("TOVBC", "0201", "/no/such", "gone"), None,
+                 MORCriticalError, E_FAIL);
+  std::string expected = "#ERR# TOVBC - 0201: " + Utf8(error.GetNLSDiagnostic()) + "\n\n";
+  EXPECT_NE(expected.find("/no/such"), std::string::npos);
+  EXPECT_EQ(ShowWith(display, error).err, expected);
+}
+
+TEST(ErrorDisplay, OemTermWritesCodePage850) {
+  MORUnicodeString text(u"caf\u00e9 \u20ac \U0001F600 \xD800x \u00fc");
+  EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(text), "caf\x82 ? ? ?x \x81");
+  EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(MORUnicodeString()), "");
+  const char16_t loneAtEnd[] = {u'a', 0xD83D, 0};
+  EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(MORUnicodeString(loneAtEnd)), "a?");
+  std::string longText(3000, 'x');
+  longText += "\xE2\x82\xAC"; // past the conversion buffer
+  EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(MORUnicodeString(longText.c_str())),
+            std::string(3000, 'x') + "?");
+
+  TOVErrorDisplayToOemTerm display;
+  TOVError* error = Make(MORWarning, "", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "");
+  EXPECT_EQ(ShowWith(display, *error).out, "!WNG! TOVBC - 0201: \x82t\x82 ?\n\n");
+  error->Release();
+}
+
+TEST(ErrorDisplay, GlobalDisplayIsSetAndForgotten) {
+  TOVGlobalObjectCleaner cleaner;
+  EXPECT_FALSE(TOVErrorDisplay::HasGlobal());
+  EXPECT_FATAL(TOVErrorDisplay::GetGlobal(), "A global object displayer should have been set");
+
+  TOVErrorDisplay& oem = TOVSetGlobalErrorDisplayToTerm(1);
+  EXPECT_STREQ(oem.IsA(), "TOVErrorDisplayToOemTerm");
+  EXPECT_EQ(&TOVErrorDisplay::GetGlobal(), &oem);
+  TOVErrorDisplay& iso = TOVSetGlobalErrorDisplayToTerm(0);
+  EXPECT_STREQ(iso.IsA(), "TOVErrorDisplayToISO8859Term");
+  EXPECT_EQ(&TOVErrorDisplay::GetGlobal(), &iso);
+  EXPECT_EQ(cleaner.GetCount(), 2);
+
+  // A display that dies stops being global.
+  TOVErrorDisplay* local = new TOVErrorDisplayToISO8859Term;
+  TOVErrorDisplay::SetGlobal(*local);
+  local->Release();
+  EXPECT_FALSE(TOVErrorDisplay::HasGlobal());
+  TOVErrorDisplay::SetGlobal(iso);
+  // Deleting another display leaves the global one alone.
+  (new TOVErrorDisplayToOemTerm)->Release();
+  EXPECT_EQ(&TOVErrorDisplay::GetGlobal(), &iso);
+}
+
+TEST(ErrorDisplay, DisplayAndCleanLastErrorShowsThePendingOne) {
+  TOVErrorDisplayToISO8859Term display;
+  MORCleanLastError();
+  long rc = TOV_RAISE_ERROR(None, Fixed("pending", "TOVBC", "0202"), None);
+  testing::internal::CaptureStderr();
+  display.DisplayAndCleanLastError(rc);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "#ERR# TOVBC - 0202: pending\n\n");
+  EXPECT_EQ(MORGetLastError(rc, nullptr), nullptr);
+
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  display.DisplayAndCleanLastError(0);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+  // A failure code without pending error still shows a message.
+  testing::internal::CaptureStdout();
+  display.DisplayAndCleanLastError(3);
+  std::string shown = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(shown.rfind("!WNG! TOVBC - 0100: ", 0), 0u) << shown;
+  EXPECT_EQ(shown.find("!!!"), std::string::npos) << shown;
+}

@@ -1,0 +1,201 @@
+#include "MessagesTestSupport.h"
+#include "TOVError.h"
+#include "TOVRaiseError.h"
+
+#include <string>
+
+using msgtest::Fixed;
+using msgtest::Utf8;
+
+namespace {
+
+const TOVNLSMsgBldrRfHndlr None;
+
+// The whole message of an error made of the three texts (empty: no builder).
+std::string Message(const char* request, const char* diagnostic, const char* advice) {
+  auto maybe = [](const char* text) { return *text ? Fixed(text) : TOVNLSMsgBldrRfHndlr(); };
+  TOVError error("f.cpp", 1, maybe(request), maybe(diagnostic), maybe(advice), MORWarning, E_FAIL);
+  return Utf8(error.GetNLSMessage());
+}
+
+// Releases the pending error so that each test starts without one.
+struct NoPendingError : ::testing::Test {
+  void SetUp() override { MORCleanLastError(); }
+  void TearDown() override { MORCleanLastError(); }
+};
+
+} // namespace
+
+TEST(Error, TakesCatalogAndIdFromTheDiagnostic) {
+  TOVNLSMsgBldrRfHndlr request = Fixed("R", "REQ", "1111");
+  TOVNLSMsgBldrRfHndlr diagnostic = Fixed("D", "TOVBC", "0201");
+  TOVError error("src/file.cpp", 42, request, diagnostic, None, MORFatalError, E_FAIL);
+  EXPECT_STREQ(error.GetMsgCatalog(), "TOVBC");
+  EXPECT_STREQ(error.GetMsgId(), "0201");
+  EXPECT_EQ(error.GetType(), MORFatalError);
+  EXPECT_EQ(error.GetReturnCode(), E_FAIL);
+  EXPECT_EQ(error.GetSourceLineNumber(), 42);
+  EXPECT_EQ(error.GetId(), 0u);
+  EXPECT_EQ(error.GetHRequestBldr().Get(), request.Get());
+  EXPECT_EQ(error.GetHAdviceBldr().Get(), nullptr);
+  EXPECT_EQ(request->GetRefCount(), 2); // ours and the error's
+  char* file = nullptr;
+  EXPECT_EQ(error.GetSourceFileName(&file), 0);
+  EXPECT_STREQ(file, "src/file.cpp");
+  EXPECT_EQ(error.GetSourceFileName(nullptr), E_POINTER);
+
+  TOVError noDiagnostic(nullptr, 0, request, None, None, MORCriticalError, E_FAIL);
+  EXPECT_EQ(noDiagnostic.GetMsgCatalog(), nullptr);
+  EXPECT_EQ(noDiagnostic.GetMsgId(), nullptr);
+  EXPECT_TRUE(noDiagnostic.IsAKindOf("MORError"));
+}
+
+TEST(Error, MessageSeparatorsFollowTheRequest) {
+  EXPECT_EQ(Message("R", "D", "A"), "R\nD\nA");
+  EXPECT_EQ(Message("", "D", "A"), "DA");
+  EXPECT_EQ(Message("R", "", "A"), "R\nA");
+  EXPECT_EQ(Message("R", "D", ""), "R\nD");
+  EXPECT_EQ(Message("", "", "A"), "A");
+  EXPECT_EQ(Message("", "", ""), "");
+
+  TOVError error("f", 1, Fixed("R"), Fixed("D"), Fixed("A"), MORWarning, E_FAIL);
+  error.SetHRequestBldr(None);
+  error.SetHAdviceBldr(Fixed("B"));
+  error.SetHDiagnosticBldr(Fixed("E"));
+  EXPECT_EQ(Utf8(error.GetNLSMessage()), "EB");
+}
+
+TEST(Error, KeepsALongSourceFileNameWhole) {
+  std::string name(200, 'n');
+  name.replace(0, 4, "dir/");
+  TOVError error(name.c_str(), 3, None, Fixed("D"), None, MORCriticalError, E_FAIL);
+  char* file = nullptr;
+  error.GetSourceFileName(&file);
+  EXPECT_EQ(std::string(file), name);
+  char* cut = nullptr;
+  error.MORError::GetSourceFileName(&cut);
+  EXPECT_EQ(std::string(cut), name.substr(0, 127));
+
+  std::string other(150, 'o');
+  error.SetSourceFileName(&other[0]);
+  error.GetSourceFileName(&file);
+  EXPECT_EQ(std::string(file), other);
+  error.MORError::GetSourceFileName(&cut);
+  EXPECT_EQ(std::string(cut), other.substr(0, 127));
+  error.SetSourceFileName(nullptr);
+  error.GetSourceFileName(&file);
+  EXPECT_STREQ(file, "");
+  EXPECT_EQ(error.Setup("place.cpp", 9), &error);
+  error.GetSourceFileName(&file);
+  EXPECT_STREQ(file, "place.cpp");
+  EXPECT_EQ(error.GetSourceLineNumber(), 9);
+}
+
+TEST(Error, CloneSharesBuildersAndCopiesTheRest) {
+  TOVNLSMsgBldrRfHndlr diagnostic = Fixed("D", "TOVBC", "0205");
+  TOVError error("a.cpp", 7, Fixed("R"), diagnostic, Fixed("A"), MORWarning, 5);
+  MORError* clone = error.CloneSelf();
+  ASSERT_NE(clone, nullptr);
+  EXPECT_EQ(clone->GetType(), MORWarning);
+  EXPECT_EQ(clone->GetReturnCode(), 5);
+  EXPECT_EQ(clone->GetSourceLineNumber(), 7);
+  EXPECT_STREQ(clone->GetMsgId(), "0205");
+  char* file = nullptr;
+  clone->GetSourceFileName(&file);
+  EXPECT_STREQ(file, "a.cpp");
+  EXPECT_EQ(Utf8(clone->GetNLSMessage()), "R\nD\nA");
+  EXPECT_EQ(static_cast<TOVError*>(clone)->GetHDiagnosticBldr().Get(), diagnostic.Get());
+  clone->Release();
+
+  unsigned int count = 99;
+  const MORErrDsc* table = nullptr;
+  EXPECT_EQ(error.GetErrorTable(&count, &table), 0);
+  EXPECT_EQ(count, 0u);
+  EXPECT_EQ(table, TOVError::errorTable);
+  EXPECT_EQ(TOVError::errorTableLength, 0u);
+}
+
+TEST_F(NoPendingError, RaisingMakesThePendingError) {
+  long rc = TOV_RAISE_ERROR(TOVCatalogMsg("TOVBC", "0013", "cmd -x"),
+                            TOVCatalogMsg("TOVBC", "0001", "-x"), None);
+  EXPECT_EQ(rc, E_FAIL);
+  MORError* pending = MORGetLastError(rc, nullptr);
+  ASSERT_NE(pending, nullptr);
+  EXPECT_STREQ(pending->GetMsgCatalog(), "TOVBC");
+  EXPECT_STREQ(pending->GetMsgId(), "0001");
+  EXPECT_EQ(pending->GetType(), MORCriticalError);
+  char* file = nullptr;
+  pending->GetSourceFileName(&file);
+  EXPECT_STREQ(file, "tests/messages/ErrorTest.cpp");
+  auto* raised = TOVCheckedCast<TOVError>(pending);
+  auto* diagnostic = TOVCheckedCast<TOVParamNLSMsgBldrCtlg>(raised->GetHDiagnosticBldr().Get());
+  EXPECT_EQ(diagnostic->GetNbParameters(), 1);
+  EXPECT_EQ(Utf8(diagnostic->GetParameter(0)), "-x");
+  EXPECT_EQ(Utf8(pending->GetNLSMessage()).find("!!!"), std::string::npos);
+  pending->Release();
+
+  long warning = TOV_RAISE_ERROR(None, TOVCatalogMsg("TOVBC", "0216", 12, 80), None, MORWarning, 7);
+  EXPECT_EQ(warning, 7);
+  EXPECT_EQ(MORGetLastError(rc, nullptr), nullptr); // replaced by the newer one
+  EXPECT_EQ(TOV_RETURN_SUCCESS(), 0);
+}
+
+TEST_F(NoPendingError, GetOrMakeLastErrorFindsOrMakes) {
+  EXPECT_EQ(TOVError::GetOrMakeLastError(0), nullptr);
+
+  long rc = TOV_RAISE_ERROR(None, Fixed("D"), None);
+  MORError* pending = TOVError::GetOrMakeLastError(rc);
+  MORError* again = MORGetLastError(rc, nullptr);
+  EXPECT_EQ(pending, again);
+  pending->Release();
+  again->Release();
+  MORCleanLastError();
+
+  for (long code : {E_FAIL, E_INVALIDARG, 1L, 12345L}) {
+    MORError* made = TOVError::GetOrMakeLastError(code);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetReturnCode(), code);
+    EXPECT_EQ(made->GetType(), code < 0 ? MORCriticalError : MORWarning);
+    EXPECT_STREQ(made->GetMsgId(), "0100");
+    EXPECT_EQ(Utf8(made->GetNLSRequest()) + Utf8(made->GetNLSAdvice()), "");
+    EXPECT_EQ(Utf8(made->GetNLSDiagnostic()).find("!!!"), std::string::npos);
+    char* file = nullptr;
+    made->GetSourceFileName(&file);
+    EXPECT_NE(std::string(file).find("TOVError"), std::string::npos) << file;
+    EXPECT_EQ(made->GetRefCount(), 1);
+    EXPECT_EQ(MORGetLastError(code, nullptr), nullptr); // not made pending
+    made->Release();
+  }
+}
+
+TEST_F(NoPendingError, ReplaceLastErrorRequestChangesOnlyATOVError) {
+  long rc = TOV_RAISE_ERROR(Fixed("old"), Fixed("D"), None);
+  TOVError::ReplaceLastErrorRequest(rc, Fixed("new"));
+  MORError* pending = MORGetLastError(rc, nullptr);
+  EXPECT_EQ(Utf8(pending->GetNLSRequest()), "new");
+  EXPECT_EQ(pending->GetRefCount(), 2); // the runtime's and ours: none leaked
+  pending->Release();
+  TOVError::ReplaceLastErrorRequest(12, Fixed("other code")); // no pending error of 12
+  pending = MORGetLastError(rc, nullptr);
+  EXPECT_EQ(Utf8(pending->GetNLSRequest()), "new");
+  pending->Release();
+
+  long plain = MORError::GetReturn(2, new MORError(3), nullptr, "f", 1);
+  TOVError::ReplaceLastErrorRequest(plain, Fixed("ignored"));
+  pending = MORGetLastError(plain, nullptr);
+  ASSERT_NE(pending, nullptr);
+  EXPECT_EQ(Utf8(pending->GetNLSRequest()), "");
+  pending->Release();
+}
+
+TEST_F(NoPendingError, MakingAnErrorPendingAgainKeepsItsCount) {
+  TOVError* error = new TOVError("f", 1, None, Fixed("D"), None, MORCriticalError, E_FAIL);
+  error->AddRef(); // ours
+  MORError::GetReturn(2, error, nullptr, "f", 1);
+  error->AddRef();
+  MORError::GetReturn(2, error, nullptr, "f", 1); // the same error, a second reference given
+  EXPECT_EQ(error->GetRefCount(), 2);             // ours and the pending one
+  MORCleanLastError();
+  EXPECT_EQ(error->GetRefCount(), 1);
+  error->Release();
+}

@@ -1,0 +1,167 @@
+#include "TOVIFStream.h"
+#include "TOVOFStream.h"
+#include "TOVTestSupport.h"
+
+#include <cerrno>
+#include <string>
+
+class StreamTest : public ::testing::Test {
+protected:
+  void SetUp() override { _Dir = tovtest::MakeTempDir(); }
+  std::string Path(const char* name) const { return _Dir + "/" + name; }
+  std::string _Dir;
+};
+
+TEST_F(StreamTest, GetlineReadsLinesAndReportsTheEnd) {
+  tovtest::WriteFile(Path("in"), "abc\n\nlast");
+  TOVIFStream in(Path("in").c_str(), TOV_STREAM_TEXT);
+  char buf[16];
+  EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 0);
+  EXPECT_STREQ(buf, "abc");
+  EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 0);
+  EXPECT_STREQ(buf, "");
+  EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 0);
+  EXPECT_STREQ(buf, "last");
+  EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 1);
+  EXPECT_STREQ(buf, "");
+}
+
+TEST_F(StreamTest, GetlineStopsAtTheBufferSizeAndLeavesTheRest) {
+  tovtest::WriteFile(Path("in"), "abcdef");
+  TOVIFStream in(Path("in").c_str(), "rb");
+  char buf[8] = "xxxxxxx";
+  EXPECT_EQ(in.Getline(buf, 4, '\n'), 0);
+  EXPECT_STREQ(buf, "abc");
+  EXPECT_EQ(buf[4], 'x') << "only the size bytes given are touched";
+  EXPECT_EQ(in.Getline(buf, 8, '\n'), 0);
+  EXPECT_STREQ(buf, "def");
+}
+
+TEST_F(StreamTest, GetlineRefusesBadArguments) {
+  tovtest::WriteFile(Path("in"), "abc");
+  TOVIFStream in(Path("in").c_str(), "rb");
+  char buf[4];
+  EXPECT_EQ(in.Getline(buf, 1, '\n'), 1);
+  EXPECT_EQ(in.GetErrno(), EINVAL);
+  EXPECT_EQ(in.Getline(nullptr, 10, '\n'), 1);
+  TOVIFStream none;
+  EXPECT_EQ(none.Getline(buf, sizeof buf, '\n'), 1);
+  EXPECT_EQ(none.GetErrno(), EINVAL);
+}
+
+TEST_F(StreamTest, OpeningAMissingFileGivesTheSystemReason) {
+  TOVIFStream in;
+  EXPECT_EQ(in.Open(Path("missing").c_str(), TOV_STREAM_TEXT), 1);
+  EXPECT_EQ(in.GetErrno(), ENOENT);
+  EXPECT_FALSE(in.IsOpen());
+  EXPECT_EQ(in.GetErrno(), EINVAL);
+  EXPECT_EQ(in.Open(nullptr, "rb"), 1);
+  EXPECT_EQ(in.GetErrno(), EINVAL);
+  char buf[4];
+  EXPECT_EQ(in.Read(buf, sizeof buf), 0u);
+}
+
+TEST_F(StreamTest, AttachedStreamNeverClosesItsHandle) {
+  {
+    TOVOFStream out(stdout);
+    EXPECT_TRUE(out.IsOpen());
+    EXPECT_EQ(out.GetErrno(), 0);
+  }
+  EXPECT_NE(fileno(stdout), -1);
+  EXPECT_EQ(std::fflush(stdout), 0);
+  TOVOFStream out(stdout);
+  EXPECT_EQ(out.Close(), 0);
+  EXPECT_FALSE(out.IsOpen());
+  EXPECT_GE(std::fputs("", stdout), 0) << "stdout is still open";
+  TOVFStream none(nullptr);
+  EXPECT_EQ(none.GetErrno(), EINVAL);
+  EXPECT_EQ(none.Close(), EINVAL);
+}
+
+TEST_F(StreamTest, OutputModesWriteAppendAndOperators) {
+  const std::string path = Path("out");
+  {
+    TOVOFStream out(path.c_str(), 0);
+    ASSERT_TRUE(out.IsOpen());
+    out << "n=" << 42 << ' ' << -7L << ' ' << 3u << ' ' << 4ul << ' ' << 1.5 << ' '
+        << static_cast<unsigned char>('u') << endl;
+    EXPECT_EQ(out.Write("xy", 2), 0);
+    EXPECT_EQ(out.Write(nullptr, 5), 0);
+    EXPECT_EQ(out.Print("[%s:%03d]", "p", 7), 0);
+    EXPECT_EQ(out.Putc('!'), 0);
+    EXPECT_EQ(out.Puts(nullptr), 0);
+    EXPECT_EQ(out.Puts("\n"), 0);
+  }
+  EXPECT_EQ(tovtest::ReadFile(path), "n=42 -7 3 4 1.5 u\nxy[p:007]!\n");
+  {
+    TOVOFStream out(path.c_str(), TOV_STREAM_APPEND);
+    out << "more" << flush;
+  }
+  EXPECT_EQ(tovtest::ReadFile(path), "n=42 -7 3 4 1.5 u\nxy[p:007]!\nmore");
+  {
+    TOVOFStream out;
+    EXPECT_EQ(out.Open(path.c_str(), TOV_STREAM_TEXT), 0);
+  }
+  EXPECT_EQ(tovtest::ReadFile(path), "") << "opening without append truncates";
+}
+
+TEST_F(StreamTest, StreamWithoutFileIgnoresOutputAndReportsFailures) {
+  TOVOFStream out;
+  EXPECT_EQ(&(out << "text" << 5 << endl), &out);
+  EXPECT_EQ(out.Write("a", 1), 1);
+  EXPECT_EQ(out.GetErrno(), EINVAL);
+  EXPECT_EQ(out.Print("%d", 1), 1);
+  EXPECT_EQ(out.Putc('a'), 1);
+  EXPECT_EQ(out.Puts("a"), 1);
+  EXPECT_EQ(out.Flush(), 1);
+  EXPECT_EQ(out.Rewind(), EINVAL);
+  EXPECT_EQ(out.Error(), EINVAL);
+  EXPECT_EQ(out.EndOfFile(), EINVAL);
+  EXPECT_EQ(out.GetFileNo(), EINVAL);
+}
+
+TEST_F(StreamTest, CatFileAppendsAnotherFileWhole) {
+  std::string big(40000, 'z');
+  big[16384] = 'A';
+  tovtest::WriteFile(Path("src"), big);
+  {
+    TOVOFStream out(Path("dst").c_str(), 0);
+    out << "head:";
+    EXPECT_EQ(out.CatFile(Path("src").c_str(), 0), 0);
+    EXPECT_EQ(out.CatFile(nullptr, 0), 0);
+    EXPECT_EQ(out.CatFile(Path("missing").c_str(), TOV_STREAM_TEXT), 1);
+    EXPECT_EQ(out.GetErrno(), ENOENT);
+  }
+  EXPECT_EQ(tovtest::ReadFile(Path("dst")), "head:" + big);
+}
+
+TEST_F(StreamTest, WriteToAFullDeviceReportsTheFailure) {
+  TOVOFStream out("/dev/full", "wb");
+  ASSERT_TRUE(out.IsOpen());
+  EXPECT_NE(out.Write("data", 4), 0);
+  EXPECT_EQ(out.GetErrno(), ENOSPC);
+}
+
+TEST_F(StreamTest, ReadGivesTheBytesAndRewindStartsOver) {
+  tovtest::WriteFile(Path("in"), std::string("a\0b", 3));
+  TOVIFStream in(Path("in").c_str(), "rb");
+  char buf[8];
+  EXPECT_EQ(in.Read(buf, sizeof buf), 3u);
+  EXPECT_EQ(std::string(buf, 3), std::string("a\0b", 3));
+  EXPECT_NE(in.EndOfFile(), 0);
+  EXPECT_EQ(in.Rewind(), 0);
+  EXPECT_EQ(in.Read(buf, 1), 1u);
+  EXPECT_EQ(buf[0], 'a');
+  EXPECT_EQ(in.ClearError(), 0);
+  EXPECT_GE(in.GetFileNo(), 0);
+}
+
+TEST_F(StreamTest, GetlineMatchesADelimiterAboveAsciiGivenAsChar) {
+  tovtest::WriteFile(Path("in"), "ab\xA7" "cd");
+  TOVIFStream in(Path("in").c_str(), "rb");
+  char buf[8];
+  EXPECT_EQ(in.Getline(buf, sizeof buf, static_cast<char>('\xA7')), 0);
+  EXPECT_STREQ(buf, "ab");
+  EXPECT_EQ(in.Getline(buf, sizeof buf, 0xA7), 0);
+  EXPECT_STREQ(buf, "cd");
+}

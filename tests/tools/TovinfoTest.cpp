@@ -1,0 +1,151 @@
+#include "MORMetaClass.h"
+#include "TOVMacro.h"
+#include "TOVTestSupport.h"
+
+#include "TOVVersion.h"
+#include <gmock/gmock.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+const std::string kTovinfo = std::string(TOV_BINARY_DIR) + "/tools/tovinfo/tovinfo";
+
+struct ProcessResult {
+  std::string output;
+  int status;
+};
+
+ProcessResult RunShell(const std::string& command) {
+  ProcessResult run{"", -1};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr)
+    return run;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+    run.output.append(buffer, n);
+  int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+/// Index of the line that names the class, after its indentation; -1 when absent.
+int FindClassLine(const std::vector<std::string>& lines, const std::string& name, int* indent) {
+  int found = -1;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    size_t start = lines[i].find_first_not_of(' ');
+    if (start != std::string::npos && lines[i].compare(start, name.size() + 1, name + " ") == 0) {
+      EXPECT_EQ(found, -1) << name << " is listed twice";
+      found = static_cast<int>(i);
+      *indent = static_cast<int>(start);
+    }
+  }
+  return found;
+}
+
+std::string GuidText(const char* name) {
+  MORGUID g = MORMetaClass::GuidFromName(name);
+  char out[39];
+  std::snprintf(out, sizeof out, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                static_cast<unsigned>(g.Data1), g.Data2, g.Data3, g.Data4[0], g.Data4[1],
+                g.Data4[2], g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
+  return out;
+}
+
+void CollectName(MORMetaClass* meta, void* context) {
+  static_cast<std::vector<MORMetaClass*>*>(context)->push_back(meta);
+}
+
+} // namespace
+
+TEST(Tovinfo, PrintsVersionThenEveryLibraryClassOnceUnderItsParentWithItsGuid) {
+  ProcessResult run = RunShell(kTovinfo + " 2>/dev/null");
+  ASSERT_EQ(run.status, 4) << run.output;
+  std::vector<std::string> lines = Lines(run.output);
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], std::string("TOVBasic ") + TOVGetVersion());
+
+  // The same classes that this process, linked to the same library, registers.
+  TOVRegisterAllClasses();
+  std::vector<MORMetaClass*> classes;
+  MORMetaClass::ForEach(&CollectName, &classes);
+  EXPECT_EQ(lines[1], "Registered classes: " + std::to_string(classes.size()));
+  // The class lines, then the two demonstration errors shown on the standard output.
+  EXPECT_EQ(lines.size(), classes.size() + 2 + 2 * 4);
+
+  int rootIndent = -1;
+  EXPECT_EQ(FindClassLine(lines, "MORBaseUnknown", &rootIndent), 2);
+  EXPECT_EQ(rootIndent, 0);
+  for (MORMetaClass* meta : classes) {
+    int indent = -1;
+    int line = FindClassLine(lines, meta->GetName(), &indent);
+    ASSERT_GE(line, 0) << meta->GetName() << " is missing";
+    EXPECT_EQ(lines[line].substr(indent),
+              std::string(meta->GetName()) + " " + GuidText(meta->GetName()));
+    if (meta->GetParent() == nullptr)
+      continue;
+    // The parent is the nearest line above that is indented one step less.
+    int parentIndent = -1;
+    int parentLine = FindClassLine(lines, meta->GetParent()->GetName(), &parentIndent);
+    ASSERT_GE(parentLine, 0);
+    EXPECT_LT(parentLine, line) << meta->GetName();
+    EXPECT_EQ(indent, parentIndent + 2) << meta->GetName();
+    for (int between = parentLine + 1; between < line; ++between)
+      EXPECT_GT(lines[between].find_first_not_of(' '), static_cast<size_t>(parentIndent))
+          << meta->GetName() << " is not under " << meta->GetParent()->GetName();
+  }
+  int indent = -1;
+  EXPECT_GE(FindClassLine(lines, "TOVFatalErrorDisplayToTerm", &indent), 0);
+  EXPECT_EQ(indent, 4);
+}
+
+TEST(Tovinfo, ShowsOneErrorOfEachTypeAndEndsWithTheStatusOfTheMostSevere) {
+  // Information and warnings go to the standard output, the others to the standard error.
+  ProcessResult out = RunShell(kTovinfo + " 2>/dev/null");
+  EXPECT_EQ(out.status, 4) << "the fatal error's code 0x80040004 decides";
+  const std::string tail = "Demonstration of the error path, type information\n"
+                           "The number \"information\" is missing or is not an integer.\n"
+                           "Nothing to do: tovinfo raised it on purpose.\n\n"
+                           "Demonstration of the error path, type warning\n"
+                           "!WNG! TOVBC - 0015: The number \"warning\" is missing or is not an "
+                           "integer.\n"
+                           "Nothing to do: tovinfo raised it on purpose.\n\n";
+  ASSERT_GE(out.output.size(), tail.size());
+  EXPECT_EQ(out.output.substr(out.output.size() - tail.size()), tail);
+
+  ProcessResult err = RunShell(kTovinfo + " 2>&1 >/dev/null");
+  EXPECT_EQ(err.status, 4);
+  EXPECT_THAT(err.output,
+              ::testing::MatchesRegex(
+                  "Demonstration of the error path, type fatal\n"
+                  "#ERR# FATAL ERROR TOVBC - 0015 IN tools/tovinfo/main\\.cpp AT LINE [0-9]+: "
+                  "The number \"fatal\" is missing or is not an integer\\.\n"
+                  "Nothing to do: tovinfo raised it on purpose\\.\n\n"
+                  "Demonstration of the error path, type critical\n"
+                  "#ERR# TOVBC - 0015: The number \"critical\" is missing or is not an "
+                  "integer\\.\n"
+                  "Nothing to do: tovinfo raised it on purpose\\.\n\n"));
+}
+
+TEST(Tovinfo, ReportsAnOutputThatCannotBeWritten) {
+  ProcessResult err = RunShell(kTovinfo + " 2>&1 >/dev/full");
+  EXPECT_EQ(err.status, 4);
+  EXPECT_EQ(err.output.rfind("Listing the registered classes\n"
+                             "#ERR# ... - ...: The standard output could not be written.\n\n",
+                             0),
+            0u)
+      << err.output;
+}
