@@ -28,9 +28,9 @@ public:
   static long GetSystemTime();
   /// The current date, local time when iLocal is not 0, else universal time.
   static TOVDate GetCurrentDate(unsigned int iLocal);
-  /// The date and time in the long form of the process locale's time category; the date
-  /// need not be set only when its year is beyond what the platform formats, in which
-  /// case the program form is given.
+  /// The date and time of a set date in the long form of the process locale's time category
+  /// (strftime "%c"), or "" when the locale gives none; a year that the platform cannot
+  /// hold in a broken-down time is shown in the program form instead.
   static MORUnicodeString ConvertDateToStringForMsg(const TOVDate& iDate);
   /// "YYYY/MM/DD-hh:mm:ss" of the six fields, set or not.
   static TOVString ConvertDateToStringForProgram(const TOVDate& iDate);
