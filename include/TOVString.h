@@ -19,8 +19,13 @@ public:
   TOVString(const char* s);
   /// Copy of s (null: empty), granularity iDimension.
   TOVString(const char* s, int iDimension);
-  /// Shares other's block; takes other's granularity.
-  TOVString(const TOVString& other);
+  /// Shares other's block; takes other's granularity. Costs one reference.
+  TOVString(const TOVString& other)
+      : MORBaseUnknown(), _pChars(other._pChars), _pBlock(other._pBlock), _Length(other._Length),
+        _DefaultDimension(other._DefaultDimension) {
+    if (_pBlock != nullptr)
+      _pBlock->AddRef();
+  }
   ~TOVString() override;
 
   operator const char*() const { return _pChars; }
@@ -42,7 +47,22 @@ public:
   TOVString& operator+=(const TOVString& s);
   TOVString& operator+=(const char* s);
   /// Appends at most n characters of s (n negative: all of it; s null: nothing).
-  TOVString& Concat(const char* s, int n);
+  TOVString& Concat(const char* s, int n) {
+    // One character into a private block with room to spare: no call.
+    if (n == 1 && s != nullptr && _pBlock != nullptr && _Length + 1 < _pBlock->GetDimension() &&
+        _pBlock->GetRefCounter() == 1) {
+      char c = *s;
+      if (c != '\0') {
+        int length = _Length;
+        char* end = _pChars + length;
+        end[0] = c;
+        end[1] = '\0';
+        _Length = length + 1;
+      }
+      return *this;
+    }
+    return ConcatBounded(s, n);
+  }
   /// Appends at most n characters of s, at most its length (n negative: all of it).
   TOVString& Concat(const TOVString& s, int n);
   /// Appends the number in decimal.
@@ -53,7 +73,13 @@ public:
 
   /// -1, 0 or 1 as this text is before, equal to or after s, comparing unsigned bytes up
   /// to the first NUL. A null s is before every non-empty text and equal to the empty one.
-  int Compare(const char* s) const;
+  int Compare(const char* s) const {
+    if (s == nullptr)
+      return _Length == 0 ? 0 : 1;
+    // strcmp compares the bytes as unsigned char.
+    int result = __builtin_strcmp(_pChars, s);
+    return (result > 0) - (result < 0);
+  }
   int operator==(const char* s) const { return Compare(s) == 0; }
   int operator!=(const char* s) const { return Compare(s) != 0; }
   int operator<(const char* s) const { return Compare(s) < 0; }
@@ -61,7 +87,11 @@ public:
   int operator>=(const char* s) const { return Compare(s) >= 0; }
   int operator>(const char* s) const { return Compare(s) > 0; }
   /// Equal lengths and equal bytes, including bytes after an embedded NUL.
-  int operator==(const TOVString& s) const;
+  int operator==(const TOVString& s) const {
+    return _Length == s._Length &&
+           (_pChars == s._pChars ||
+            __builtin_memcmp(_pChars, s._pChars, static_cast<size_t>(_Length)) == 0);
+  }
   int operator!=(const TOVString& s) const { return !(*this == s); }
 
   /// Converts every character up to the first NUL with toupper.
@@ -100,6 +130,7 @@ protected:
 
 private:
   void Init(int iDimension);
+  TOVString& ConcatBounded(const char* s, int n);
   /// The block to keep alive while s, which may lie in this string's own buffer, is read.
   TOVStringBlock* BlockToKeepWhileReading(const char* s) const;
 

@@ -6,7 +6,7 @@
 
 /// A heap buffer of GetDimension() characters plus a terminating NUL. The block's
 /// reference count is the number of strings sharing it.
-class TOVBASIC_API TOVStringBlock : public MORBaseUnknown {
+class TOVBASIC_API TOVStringBlock final : public MORBaseUnknown {
   TOV_DECLARE_CLASS(TOVStringBlock)
 public:
   /// A buffer for iDimension characters (at least 0), holding the empty text.

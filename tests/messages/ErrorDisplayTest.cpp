@@ -67,7 +67,7 @@ TEST(ErrorDisplay, LaysOutEachTypeOnItsStream) {
   Shown information = Show(MORInformation, "", "D", "A");
   EXPECT_EQ(information.out, "D\nA\n\n");
   EXPECT_EQ(information.err, "");
-  Shown otherType = Show(static_cast<MORErrorType>(9), "R", "D", "");
+  Shown otherType = Show(static_cast<MORErrorType>(7), "R", "D", "");
   EXPECT_EQ(otherType.out, "R\nD\n\n");
 }
 

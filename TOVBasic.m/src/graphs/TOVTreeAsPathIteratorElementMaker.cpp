@@ -1,0 +1,5 @@
+#include "TOVTreeAsPathIteratorElementMaker.h"
+
+TOV_IMPLEMENT_CLASS(TOVTreeAsPathIteratorElementMaker, TOVTreeIteratorElementMaker)
+
+TOVTreeAsPathIteratorElementMaker::~TOVTreeAsPathIteratorElementMaker() = default;

@@ -1,0 +1,5 @@
+#include "TOVTreeAsPathIteratorFilter.h"
+
+TOV_IMPLEMENT_CLASS(TOVTreeAsPathIteratorFilter, MORBaseUnknown)
+
+TOVTreeAsPathIteratorFilter::~TOVTreeAsPathIteratorFilter() = default;

@@ -1,0 +1,5 @@
+#include "TOVTreeAsTreeIteratorElementMaker.h"
+
+TOV_IMPLEMENT_CLASS(TOVTreeAsTreeIteratorElementMaker, TOVTreeAsPathIteratorElementMaker)
+
+TOVTreeAsTreeIteratorElementMaker::~TOVTreeAsTreeIteratorElementMaker() = default;

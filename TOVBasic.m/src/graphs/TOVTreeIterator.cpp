@@ -1,0 +1,5 @@
+#include "TOVTreeIterator.h"
+
+TOV_IMPLEMENT_CLASS(TOVTreeIterator, MORBaseUnknown)
+
+TOVTreeIterator::~TOVTreeIterator() = default;

@@ -1,0 +1,5 @@
+#include "TOVMessageDisplayToFile.h"
+
+TOV_IMPLEMENT_CLASS(TOVMessageDisplayToFile, TOVMessageDisplay)
+
+TOVMessageDisplayToFile::~TOVMessageDisplayToFile() = default;

@@ -1,0 +1,5 @@
+#include "TOVExtBoolean.h"
+
+TOV_IMPLEMENT_CLASS(TOVExtBoolean, TOVExtDataType)
+
+TOVExtBoolean::~TOVExtBoolean() = default;

@@ -1,0 +1,5 @@
+#include "TOVExtConstPointer.h"
+
+TOV_IMPLEMENT_CLASS(TOVExtConstPointer, TOVExtPointer)
+
+TOVExtConstPointer::~TOVExtConstPointer() = default;

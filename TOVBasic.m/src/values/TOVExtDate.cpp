@@ -1,0 +1,5 @@
+#include "TOVExtDate.h"
+
+TOV_IMPLEMENT_CLASS(TOVExtDate, TOVExtDataType)
+
+TOVExtDate::~TOVExtDate() = default;

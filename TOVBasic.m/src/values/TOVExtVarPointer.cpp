@@ -1,0 +1,5 @@
+#include "TOVExtVarPointer.h"
+
+TOV_IMPLEMENT_CLASS(TOVExtVarPointer, TOVExtPointer)
+
+TOVExtVarPointer::~TOVExtVarPointer() = default;

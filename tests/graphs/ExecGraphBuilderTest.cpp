@@ -1,0 +1,364 @@
+#include "ExecGraphTestSupport.h"
+#include "MORBaseUnknownHashAddr.h"
+#include "TOVExecGraphNodeCmpStep.h"
+#include "TOVExecGraphStepLinkCmpParentStepStep.h"
+#include "TOVExecGraphStepLinkHashParentStepStep.h"
+#include "TOVHashTable.h"
+#include "TOVTestSupport.h"
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+using Links = std::vector<std::pair<int, int>>;
+
+/// Gives the builder's phases to the tests.
+class OpenBuilder : public TOVExecGraphBuilder {
+public:
+  using TOVExecGraphBuilder::AnalyzeSteps;
+  using TOVExecGraphBuilder::InitRankAndSetLastParentStep;
+};
+
+TEST(ExecGraphStep, OverridesFormChainsThatNodesFollow) {
+  TOVExecGraphNode a, b;
+  TOVExecGraphStepRfHndlr own = a.GetHStep();
+  TOVExecGraphStepRfHndlr target(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  a.OverrideHStep(target);
+  EXPECT_EQ(own->GetHOverride().Get(), target.Get());
+  EXPECT_EQ(a.GetHStep().Get(), target.Get());
+  // b's step overridden by a's, then a's by a new one: b follows the whole chain.
+  TOVExecGraphStepRfHndlr bOwn = b.GetHStep();
+  b.OverrideHStep(a.GetHStep());
+  TOVExecGraphStepRfHndlr last(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  target->SetHOverride(last);
+  EXPECT_EQ(b.GetHStep().Get(), last.Get());
+  EXPECT_EQ(b.GetHStepWithReinit().Get(), last.Get());
+  EXPECT_EQ(b.GetHStep().Get(), last.Get());
+  // Replacing an override is allowed.
+  TOVExecGraphStepRfHndlr other(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  target->SetHOverride(other);
+  EXPECT_EQ(a.GetHStep().Get(), other.Get());
+  // Init gives a fresh step and build step 0.
+  a.SetBuildStep(2);
+  a.Init();
+  EXPECT_EQ(a.GetBuildStep(), 0);
+  EXPECT_EQ(a.GetHStep()->GetHOverride().Get(), nullptr);
+  EXPECT_NE(a.GetHStep().Get(), other.Get());
+}
+
+TEST(ExecGraphStep, RankOnlyGrows) {
+  TOVExecGraphStep s;
+  EXPECT_EQ(s.GetRank(), 0);
+  s.SetRankIfGreater(3);
+  s.SetRankIfGreater(2);
+  EXPECT_EQ(s.GetRank(), 3);
+}
+
+TEST(ExecGraphStepDeathTest, InvalidOverridesStop) {
+  TOVExecGraphStepRfHndlr s(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  TOVExecGraphStepRfHndlr t(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  TOVExecGraphStepRfHndlr u(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  EXPECT_FATAL(s->SetHOverride(s), "The step can't override itself");
+  EXPECT_FATAL(s->SetHOverride(TOVExecGraphStepRfHndlr()), "An override must be defined");
+  t->SetHOverride(u);
+  EXPECT_FATAL(s->SetHOverride(t), "An override can't be overriden");
+}
+
+TEST(ExecGraphComparators, NodesCompareByEffectiveStepAndLinksByParent) {
+  TOVExecGraphNode a, b;
+  const TOVExecGraphNodeCmpStep& byStep = TOVExecGraphNodeCmpStep::GetGlobal();
+  EXPECT_EQ(&byStep, &TOVExecGraphNodeCmpStep::GetGlobal());
+  EXPECT_EQ(byStep.CompareObjects(&a, a.GetHStep().Get()), 0);
+  EXPECT_NE(byStep.CompareObjects(&a, &b), 0);
+  b.OverrideHStep(a.GetHStep());
+  EXPECT_EQ(byStep.CompareObjects(&a, &b), 0);
+
+  TOVExecGraphNodeLink ab(&a, b), root(nullptr, a);
+  TOVExecGraphNodeLink copy(ab);
+  copy = root;
+  EXPECT_EQ(copy.GetParentNode(), nullptr);
+  EXPECT_EQ(&copy.GetNode(), &a);
+  const auto& byParentNode = TOVExecGraphNodeLinkCmpParentNode::GetGlobal();
+  EXPECT_EQ(byParentNode.CompareObjects(&ab, &a), 0);
+  EXPECT_EQ(byParentNode.CompareObjects(&root, nullptr), 0);
+  EXPECT_GT(byParentNode.CompareObjects(&ab, &root), 0);
+
+  TOVExecGraphStep p, q;
+  TOVExecGraphStepLink pq(&p, q), qp(&q, p), rootLink(nullptr, p);
+  const auto& byParentStep = TOVExecGraphStepLinkCmpParentStep::GetGlobal();
+  EXPECT_EQ(byParentStep.CompareObjects(&pq, &p), 0);
+  EXPECT_EQ(byParentStep.CompareObjects(nullptr, &rootLink), 0);
+  // A sorted vector keyed on the parent step may be searched with it, not the reverse.
+  EXPECT_EQ(TOVComparator::FirstCanBeUsedInSetSortedBySecond(
+                byParentStep, TOVExecGraphStepLinkCmpParentStep::GetGlobal()),
+            1u);
+}
+
+TEST(ExecGraphComparators, StepLinksCompareAndHashOnBothSteps) {
+  TOVExecGraphStep steps[2];
+  TOVExecGraphStep* lo = &steps[0];
+  TOVExecGraphStep* hi = &steps[1];
+  TOVExecGraphStepLink a(lo, *hi), b(lo, *hi), c(hi, *lo), d(lo, *lo), root(nullptr, *hi);
+  const auto& cmp = TOVExecGraphStepLinkCmpParentStepStep::GetGlobal();
+  EXPECT_EQ(cmp.CompareObjects(&a, &b), 0);
+  EXPECT_EQ(cmp.CompareObjects(&a, &c), -1);
+  EXPECT_EQ(cmp.CompareObjects(&c, &a), 1);
+  EXPECT_EQ(cmp.CompareObjects(&d, &a), -1);
+  EXPECT_EQ(cmp.CompareObjects(&root, &d), -1);
+  const auto& hash = TOVExecGraphStepLinkHashParentStepStep::GetGlobal();
+  const auto& byAddress = MORBaseUnknownHashAddr::GetGlobal();
+  EXPECT_EQ(hash.Code(&a), byAddress.Code(hi) + byAddress.Code(lo));
+  EXPECT_EQ(hash.Code(&root), byAddress.Code(hi) + byAddress.Code(nullptr));
+  // A table keyed on both steps finds an equal link made apart.
+  TOVHashTable set(hash, cmp, TOVContainerNothingAtDelete, 256);
+  set.Add(&a, 1);
+  EXPECT_EQ(set.LookupOne(&b), &a);
+  EXPECT_EQ(set.LookupOne(&c), nullptr);
+}
+
+TEST(ExecGraphComparatorsDeathTest, NullsAndForeignClassesStop) {
+  TOVExecGraphNode n;
+  TOVExecGraphStep s;
+  TOVExecGraphStepLink link(nullptr, s);
+  TOVString foreign("x");
+  EXPECT_FATAL(TOVExecGraphNodeCmpStep::GetGlobal().CompareObjects(&n, nullptr),
+               "pObj1 == NULL OR pObj2 == NULL");
+  EXPECT_FATAL(TOVExecGraphNodeCmpStep::GetGlobal().CompareObjects(&foreign, &n),
+               "pObj1 is neither an TOVExecGraphNode nor an TOVExecGraphStep but a TOVString");
+  EXPECT_FATAL(TOVExecGraphNodeCmpStep::GetGlobal().CompareObjects(&n, &link),
+               "pObj2 is neither an TOVExecGraphNode nor an TOVExecGraphStep but a "
+               "TOVExecGraphStepLink");
+  EXPECT_FATAL(TOVExecGraphNodeLinkCmpParentNode::GetGlobal().CompareObjects(&s, &n),
+               "pObj1 is neither an TOVExecGraphNodeLink nor an TOVExecGraphNode but a "
+               "TOVExecGraphStep");
+  EXPECT_FATAL(TOVExecGraphNodeLinkCmpParentNode::GetGlobal().CompareObjects(&n, &foreign),
+               "pObj2 is neither an TOVExecGraphNodeLink nor an TOVExecGraphNode but a "
+               "TOVString");
+  EXPECT_FATAL(TOVExecGraphStepLinkCmpParentStep::GetGlobal().CompareObjects(&n, &s),
+               "pObj1 is neither an TOVExecGraphStepLink nor an TOVExecGraphStep but a "
+               "TOVExecGraphNode");
+  EXPECT_FATAL(TOVExecGraphStepLinkCmpParentStep::GetGlobal().CompareObjects(&s, &foreign),
+               "pObj2 is neither an TOVExecGraphStepLink nor an TOVExecGraphStep but a "
+               "TOVString");
+  EXPECT_FATAL(TOVExecGraphStepLinkCmpParentStepStep::GetGlobal().CompareObjects(nullptr, &link),
+               "pObj1 == NULL OR pObj2 == NULL");
+  EXPECT_FATAL(TOVExecGraphStepLinkHashParentStepStep::GetGlobal().Code(nullptr), "pObj1 == NULL");
+  EXPECT_DEATH(TOVExecGraphStepLinkHashParentStepStep::GetGlobal().Code(&s),
+               "TOVExecGraphStepLink");
+}
+
+TEST(ExecGraphBuilder, ACycleBecomesOneRootStep) {
+  TestGraph g;
+  g.AddNodes(3);
+  g.Link(0, 1);
+  g.Link(1, 2);
+  g.Link(2, 0);
+  g.Build();
+  EXPECT_EQ(g.StepCount(), 1);
+  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}}));
+  EXPECT_EQ(g.Rank(2), 1);
+  EXPECT_EQ(g.Step(1)->GetParentStep(), nullptr);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(g.Node(i).GetBuildStep(), 2);
+  // The cycle takes the step of its first node on the walk.
+  EXPECT_EQ(g.Node(0).GetHStepWithReinit().Get(), g.Step(2));
+}
+
+TEST(ExecGraphBuilder, ADiamondKeepsFourStepsRankedByLongestPath) {
+  TestGraph g;
+  g.AddNodes(4);
+  g.Link(0, 1);
+  g.Link(0, 2);
+  g.Link(1, 3);
+  g.Link(2, 3);
+  g.Build();
+  EXPECT_EQ(g.StepCount(), 4);
+  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {0, 1}, {0, 2}, {1, 3}, {2, 3}}));
+  EXPECT_EQ(g.Rank(0), 1);
+  EXPECT_EQ(g.Rank(1), 2);
+  EXPECT_EQ(g.Rank(2), 2);
+  EXPECT_EQ(g.Rank(3), 3);
+  EXPECT_EQ(g.Step(1)->GetParentStep(), g.Step(0));
+  const TOVExecGraphStep* last = g.Step(3)->GetParentStep();
+  EXPECT_TRUE(last == g.Step(1) || last == g.Step(2));
+}
+
+TEST(ExecGraphBuilder, TheLongestPathGivesTheRankAndTheParentStep) {
+  // 0 -> 3 directly and 0 -> 1 -> 2 -> 3: 3 is ranked through 2.
+  TestGraph g;
+  g.AddNodes(4);
+  g.Link(0, 3);
+  g.Link(0, 1);
+  g.Link(1, 2);
+  g.Link(2, 3);
+  g.Build();
+  EXPECT_EQ(g.Rank(3), 4);
+  EXPECT_EQ(g.Step(3)->GetParentStep(), g.Step(2));
+}
+
+TEST(ExecGraphBuilder, DuplicateLinksGiveOneStepLink) {
+  // Twice 0 -> 1; the cycle {1, 2} linked twice to 3; explicit root links are ignored.
+  TestGraph g;
+  g.AddNodes(4);
+  g.Link(0, 1);
+  g.Link(0, 1);
+  g.Link(1, 2);
+  g.Link(2, 1);
+  g.Link(1, 3);
+  g.Link(2, 3);
+  g.Link(-1, 0);
+  g.Build();
+  EXPECT_EQ(g.StepCount(), 3);
+  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {0, 1}, {1, 3}}));
+  EXPECT_EQ(g.Rank(3), 3);
+}
+
+TEST(ExecGraphBuilder, NestedAndOverlappingCyclesMergeAndIsolatedNodesAreRoots) {
+  // 0 -> 1 -> 2 -> 1, 2 -> 3 -> 0: one cycle through all four; 4 -> 5 -> 4 alone;
+  // 6 has no link.
+  TestGraph g;
+  g.AddNodes(7);
+  g.Link(0, 1);
+  g.Link(1, 2);
+  g.Link(2, 1);
+  g.Link(2, 3);
+  g.Link(3, 0);
+  g.Link(4, 5);
+  g.Link(5, 4);
+  g.Build();
+  EXPECT_EQ(g.StepCount(), 3);
+  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {-1, 4}, {-1, 6}}));
+  for (int i : {0, 4, 6})
+    EXPECT_EQ(g.Rank(i), 1);
+}
+
+TEST(ExecGraphBuilder, AnEmptyGraphBuildsNothing) {
+  TestGraph g;
+  g.Build();
+  EXPECT_TRUE(g._StepLinks.IsEmpty());
+}
+
+TEST(ExecGraphBuilder, InitAllowsASecondBuild) {
+  TestGraph g;
+  g.AddNodes(2);
+  g.Link(0, 1);
+  g.Build();
+  for (int i = 0; i < 2; ++i)
+    g.Node(i).Init();
+  g._StepLinks.ReleaseElementsAndClear();
+  g.Build();
+  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {0, 1}}));
+  EXPECT_EQ(g.Rank(1), 2);
+}
+
+TEST(ExecGraphBuilder, ALadderIsRankedInLinearTime) {
+  // Layers of two steps, each linked to both steps of the next layer: a walk that
+  // re-walks a step per parent doubles its work with every layer.
+  const int layers = 2000;
+  TestGraph g;
+  g.AddNodes(2 * layers);
+  for (int l = 0; l + 1 < layers; ++l)
+    for (int a = 0; a < 2; ++a)
+      for (int b = 0; b < 2; ++b)
+        g.Link(2 * l + a, 2 * (l + 1) + b);
+  g.Build();
+  EXPECT_EQ(g.Rank(2 * layers - 1), layers);
+  EXPECT_EQ(g.Rank(1), 1);
+}
+
+TEST(ExecGraphBuilder, ALongChainAndALongCycleNeedNoRecursion) {
+  const int n = 150000;
+  TestGraph chain;
+  chain.AddNodes(n);
+  for (int i = 0; i + 1 < n; ++i)
+    chain.Link(i, i + 1);
+  chain.Build();
+  EXPECT_EQ(chain.Rank(n - 1), n);
+  EXPECT_EQ(chain.Step(n - 1)->GetParentStep(), chain.Step(n - 2));
+
+  TestGraph cycle;
+  cycle.AddNodes(n);
+  for (int i = 0; i < n; ++i)
+    cycle.Link(i, (i + 1) % n);
+  cycle.Build();
+  EXPECT_EQ(cycle.StepCount(), 1);
+  EXPECT_EQ(cycle._StepLinks.Size(), 1);
+}
+
+TEST(ExecGraphBuilder, InitRankFromAStepRanksBelowIt) {
+  TestGraph g;
+  g.AddNodes(3);
+  g.Link(0, 1);
+  g.Link(1, 2);
+  g.Build();
+  TOVExecGraphStep extra;
+  extra.SetRankIfGreater(10);
+  TOVExecGraphStepLink link(&extra, *g.Step(1));
+  g._StepLinks.Add(&link, 1);
+  g._StepLinks.Sort();
+  OpenBuilder::InitRankAndSetLastParentStep(&extra, g._StepLinks);
+  EXPECT_EQ(g.Rank(1), 11);
+  EXPECT_EQ(g.Rank(2), 12);
+  EXPECT_EQ(g.Step(1)->GetParentStep(), &extra);
+  g._StepLinks.Remove(&link, 1);
+}
+
+TEST(ExecGraphBuilderDeathTest, PreconditionsStop) {
+  TestGraph unsorted;
+  unsorted.AddNodes(3);
+  unsorted.Link(1, 2);
+  unsorted.Link(0, 1);
+  EXPECT_FATAL(
+      TOVExecGraphBuilder::Build(unsorted._Nodes, unsorted._NodeLinks, unsorted._StepLinks),
+      "NodeLinkSVParentNode must be sorted by TOVExecGraphNodeLinkCmpParentNode");
+
+  TestGraph full;
+  full.AddNodes(1);
+  TOVExecGraphStep s;
+  full._StepLinks.Add(new TOVExecGraphStepLink(nullptr, s), 1);
+  EXPECT_FATAL(full.Build(), "StepLinkSVParentStep must be empty");
+
+  TestGraph byBothSteps;
+  TOVSortedVector wrong(TOVExecGraphStepLinkCmpParentStepStep::GetGlobal(),
+                        TOVContainerNothingAtDelete);
+  byBothSteps._NodeLinks.Sort();
+  EXPECT_FATAL(TOVExecGraphBuilder::Build(byBothSteps._Nodes, byBothSteps._NodeLinks, wrong),
+               "The comparator of StepLinkSVParentStep = TOVExecGraphStepLinkCmpParentStepStep "
+               "refuses the comparator TOVExecGraphStepLinkCmpParentStep");
+}
+
+TEST(ExecGraphBuilderDeathTest, ASecondBuildWithoutInitStops) {
+  TestGraph g;
+  g.AddNodes(2);
+  g.Link(0, 1);
+  g.Build();
+  g._StepLinks.ReleaseElementsAndClear();
+  EXPECT_FATAL(g.Build(), "Build() can't be called twice");
+}
+
+TEST(ExecGraphBuilderDeathTest, StepsThatAreEachOthersParentLeaveNoRoot) {
+  // 0 -> 1 and 2 -> 3, with 0 and 3 sharing a step and 1 and 2 another: two steps,
+  // each the parent of the other.
+  TestGraph g;
+  g.AddNodes(4);
+  g.Link(0, 1);
+  g.Link(2, 3);
+  g.Node(3).OverrideHStep(g.Node(0).GetHStep());
+  g.Node(2).OverrideHStep(g.Node(1).GetHStep());
+  EXPECT_FATAL(g.Build(), "No root step found");
+}
+
+TEST(ExecGraphBuilderDeathTest, UnexpectedBuildStepsStop) {
+  TestGraph g;
+  g.AddNodes(2);
+  g.Link(0, 1);
+  g.Node(1).SetBuildStep(5);
+  EXPECT_FATAL(g.Build(), "BuildStep should be 0 or 1, and it's equal to 5");
+
+  TestGraph h;
+  h.AddNodes(1);
+  TOVHashTable a(TOVContainerNothingAtDelete, 8), b(TOVContainerNothingAtDelete, 8),
+      c(TOVContainerNothingAtDelete, 8);
+  EXPECT_FATAL(OpenBuilder::AnalyzeSteps(h.Node(0), h._NodeLinks, h._StepLinks, a, b, c),
+               "BuildStep should be 1 or 2, and it's equal to 0");
+}

@@ -1,0 +1,266 @@
+#include "TOVMappedCode.h"
+#include "TOVObjAndRefObjMngr.h"
+#include "TOVObjAndRefObjMngrGroup.h"
+#include "TOVObjAndRefObjProcessor.h"
+#include "TOVTestSupport.h"
+#include "TOVVector.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+/// An object that refers to others.
+class Item : public MORBaseUnknown {
+  TOV_DECLARE_CLASS(Item)
+public:
+  explicit Item(const char* name) : _Name(name) {}
+  std::string _Name;
+  std::vector<Item*> _Refs;
+};
+
+/// Classifies by a table of names (absent: to treat) and records its calls.
+class Classifier : public TOVObjAndRefObjProcessor {
+  TOV_DECLARE_CLASS(Classifier)
+public:
+  long InitProcessing() override {
+    _Log += "init ";
+    return _InitCode;
+  }
+  int ClassifyObj(MORBaseUnknown* o) override {
+    const std::string& name = static_cast<Item*>(o)->_Name;
+    if (_WaitOnce.erase(name) != 0)
+      return 2;
+    auto found = _Kinds.find(name);
+    return found == _Kinds.end() ? 1 : found->second;
+  }
+  long PrepareCompletion() override {
+    _Log += "prepare ";
+    return 0;
+  }
+  void AttachMngr(TOVObjAndRefObjMngr&) override { _Log += "attach "; }
+  void DetachMngr(TOVObjAndRefObjMngr&) override { _Log += "detach "; }
+  std::map<std::string, int> _Kinds;
+  /// Objects classified 2 the first time they are seen, then by _Kinds.
+  std::set<std::string> _WaitOnce;
+  std::string _Log;
+  long _InitCode = 0;
+};
+
+/// Adds every referred object; an object is complete once all its references are
+/// filed as to treat. Handles are logged.
+class ItemMngr : public TOVObjAndRefObjMngr {
+  TOV_DECLARE_CLASS(ItemMngr)
+public:
+  const TOVMappedCode& GetFamily() const override { return _Family; }
+  long HandleRefObj(MORBaseUnknown* o, unsigned int& complete) override {
+    Item* item = static_cast<Item*>(o);
+    for (Item* ref : item->_Refs) {
+      if (long code = AddObjAndRefObj(ref))
+        return code;
+      if (!GetObjToTreatSet().Contains(ref) && !GetObjNotToTreatSet().Contains(ref))
+        complete = _Strict ? 0 : complete;
+    }
+    if (_FailOn == item->_Name)
+      return E_FAIL;
+    return 0;
+  }
+  long HandleObj(MORBaseUnknown* o) override {
+    _Handled += static_cast<Item*>(o)->_Name + " ";
+    return 0;
+  }
+  using TOVObjAndRefObjMngr::GetProcessor;
+  TOVMappedCode _Family{"ITEMS"};
+  std::string _Handled;
+  std::string _FailOn;
+  bool _Strict = false;
+};
+
+/// A manager that leaves every object incomplete, even in a completion pass.
+class NeverCompleteMngr : public ItemMngr {
+  TOV_DECLARE_CLASS(NeverCompleteMngr)
+public:
+  long HandleRefObj(MORBaseUnknown*, unsigned int& complete) override {
+    complete = 0;
+    return 0;
+  }
+};
+
+class ItemGroup : public TOVObjAndRefObjMngrGroup {
+  TOV_DECLARE_CLASS(ItemGroup)
+public:
+  ItemGroup() : _Mngrs(TOVContainerNothingAtDelete) {}
+  const TOVContainer& GetMngrs() const override { return _Mngrs; }
+  long TreatObjs() override { return 0; }
+  TOVVector _Mngrs;
+};
+
+TOV_IMPLEMENT_CLASS(Item, MORBaseUnknown)
+TOV_IMPLEMENT_CLASS(Classifier, TOVObjAndRefObjProcessor)
+TOV_IMPLEMENT_CLASS(ItemMngr, TOVObjAndRefObjMngr)
+TOV_IMPLEMENT_CLASS(NeverCompleteMngr, ItemMngr)
+TOV_IMPLEMENT_CLASS(ItemGroup, TOVObjAndRefObjMngrGroup)
+
+namespace {
+
+struct Managed {
+  Classifier processor;
+  ItemMngr mngr;
+  Managed() {
+    mngr.SetProcessor(&processor);
+    EXPECT_EQ(mngr.Initialize(), 0);
+  }
+};
+
+} // namespace
+
+TEST(ObjAndRefObjMngr, ProcessorIsToldWhenTakenAndLetGo) {
+  Classifier first, second;
+  ItemMngr mngr;
+  mngr.SetProcessor(&first);
+  mngr.SetProcessor(&first);
+  mngr.SetProcessor(&second);
+  EXPECT_EQ(first._Log, "attach detach ");
+  EXPECT_EQ(&mngr.GetProcessor(), &second);
+  second._InitCode = E_FAIL;
+  EXPECT_EQ(mngr.Initialize(), E_FAIL);
+  mngr.Terminate();
+  EXPECT_EQ(second._Log, "attach init detach ");
+  EXPECT_STREQ(mngr.GetFamily().GetCode(), "ITEMS");
+}
+
+TEST(ObjAndRefObjMngr, ObjectsAreFiledByClassOnceEach) {
+  Managed s;
+  Item a("a"), skip("skip"), later("later");
+  s.processor._Kinds = {{"skip", 0}, {"later", 2}};
+  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
+  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
+  EXPECT_EQ(s.mngr.AddObjAndRefObj(&skip), 0);
+  // Classified 2: to complete even though HandleRefObj leaves the flag at 1; HandleObj
+  // waits for the completion pass.
+  EXPECT_EQ(s.mngr.AddObjAndRefObj(&later), 0);
+  EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 1);
+  EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&a));
+  EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&skip));
+  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().Contains(&later));
+  EXPECT_EQ(s.mngr._Handled, "a ");
+  // Initialize empties every set.
+  s.mngr.Initialize();
+  EXPECT_TRUE(s.mngr.GetObjToTreatSet().IsEmpty());
+  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
+  EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().IsEmpty());
+}
+
+TEST(ObjAndRefObjMngr, CodesOfTheHandlersStopAndComeBack) {
+  Managed s;
+  Item a("a"), b("b");
+  a._Refs = {&b};
+  s.mngr._FailOn = "b";
+  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), E_FAIL);
+  EXPECT_TRUE(s.mngr.GetObjToTreatSet().IsEmpty());
+  EXPECT_EQ(s.mngr._Handled, "");
+}
+
+TEST(ObjAndRefObjMngr, ObjectsReferringToEachOtherAreHandledOnce) {
+  Managed s;
+  Item a("a"), b("b"), c("c");
+  a._Refs = {&b};
+  b._Refs = {&c, &a};
+  c._Refs = {&a};
+  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
+  EXPECT_EQ(s.mngr._Handled, "c b a ");
+  EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 3);
+}
+
+TEST(ObjAndRefObjMngr, ACompletionPassFinishesTheWaitingObjects) {
+  Managed s;
+  Item a("a"), b("b"), c("c");
+  b._Refs = {&c};
+  s.processor._Kinds = {{"a", 2}, {"b", 2}};
+  s.mngr.AddObjAndRefObj(&a);
+  s.mngr.AddObjAndRefObj(&b);
+  EXPECT_EQ(s.mngr._Handled, "c ");
+  s.processor._Kinds = {{"a", 0}};
+  EXPECT_EQ(s.mngr.CompleteAndAddRefObj(), 0);
+  EXPECT_EQ(s.mngr._Handled, "c b ");
+  EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&a));
+  EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&b));
+  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
+}
+
+TEST(ObjAndRefObjMngrGroup, RoundsRunUntilNoManagerHasObjectsToComplete) {
+  Classifier processor;
+  ItemMngr first, second;
+  ItemGroup group;
+  group._Mngrs.Append(&first);
+  group._Mngrs.Append(&second);
+  first.SetProcessor(&processor);
+  second.SetProcessor(&processor);
+  EXPECT_EQ(group.Initialize(), 0);
+  EXPECT_EQ(processor._Log, "attach attach init init ");
+
+  // Nothing to complete: one round, no pass.
+  EXPECT_EQ(group.Analyze(), 0);
+  EXPECT_EQ(processor._Log, "attach attach init init ");
+
+  // x waits; completing it adds y, which waits in turn and is completed in the next
+  // round; a third round finds nothing.
+  Item x("x"), y("y");
+  processor._WaitOnce = {"x", "y"};
+  first.AddObjAndRefObj(&x);
+  x._Refs = {&y};
+  EXPECT_TRUE(first.GetObjToCompleteSet().Contains(&x));
+  processor._Log.clear();
+  EXPECT_EQ(group.Analyze(), 0);
+  EXPECT_EQ(processor._Log, "prepare prepare ");
+  EXPECT_EQ(first._Handled, "x y ");
+  EXPECT_TRUE(first.GetObjToTreatSet().Contains(&x));
+  EXPECT_TRUE(first.GetObjToTreatSet().Contains(&y));
+  EXPECT_TRUE(first.GetObjToCompleteSet().IsEmpty());
+  EXPECT_TRUE(second.GetObjToTreatSet().IsEmpty());
+  group.Terminate();
+  EXPECT_EQ(processor._Log, "prepare prepare detach detach ");
+}
+
+TEST(ObjAndRefObjMngrGroup, AFailingPassStopsTheAnalysis) {
+  Classifier processor;
+  ItemMngr mngr;
+  ItemGroup group;
+  group._Mngrs.Append(&mngr);
+  mngr.SetProcessor(&processor);
+  group.Initialize();
+  Item a("a");
+  processor._Kinds = {{"a", 2}};
+  mngr.AddObjAndRefObj(&a);
+  processor._Kinds = {};
+  mngr._FailOn = "a";
+  EXPECT_EQ(group.Analyze(), E_FAIL);
+}
+
+TEST(ObjAndRefObjMngrDeathTest, MisusesStop) {
+  ItemMngr mngr;
+  Item a("a");
+  EXPECT_FATAL(mngr.GetProcessor(), "_pProcessor == NULL");
+  EXPECT_FATAL(mngr.AddObjAndRefObj(&a), "Initialize() must be called before");
+  EXPECT_FATAL(mngr.CompleteAndAddRefObj(), "Initialize() must be called before");
+
+  Managed s;
+  s.processor._Kinds = {{"a", 2}};
+  s.mngr.AddObjAndRefObj(&a);
+  EXPECT_FATAL(s.mngr.CompleteAndAddRefObj(),
+               "The processor Classifier tells the object is not completed");
+
+  Classifier processor;
+  NeverCompleteMngr never;
+  never.SetProcessor(&processor);
+  never.Initialize();
+  processor._Kinds = {{"a", 2}};
+  never.AddObjAndRefObj(&a);
+  processor._Kinds = {};
+  EXPECT_FATAL(never.CompleteAndAddRefObj(),
+               "The manager NeverCompleteMngr tells the object is not completed");
+
+  ItemGroup group;
+  group._Mngrs.Append(&a);
+  EXPECT_DEATH(group.Initialize(), "TOVObjAndRefObjMngr");
+}

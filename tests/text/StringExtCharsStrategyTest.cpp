@@ -1,0 +1,298 @@
+#include "TOVExtAnyChars.h"
+#include "TOVExtAnyInteger.h"
+#include "TOVExtAnyString.h"
+#include "TOVGlobalObjectCleaner.h"
+#include "TOVHashTable.h"
+#include "TOVSortedVector.h"
+#include "TOVStringConvToExtChars.h"
+#include "TOVStringExtCharsCmp.h"
+#include "TOVStringExtCharsCmpNoCase.h"
+#include "TOVStringExtCharsConvToLowerExtChars.h"
+#include "TOVStringExtCharsConvToUpperExtChars.h"
+#include "TOVStringExtCharsHash.h"
+#include "TOVStringExtCharsHashNoCase.h"
+#include "TOVTestSupport.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// An external text value that says it is not null but has no characters.
+class NoCharsExt : public TOVExtChars {
+public:
+  unsigned int IsDbNull() const override { return 0; }
+  const char* GetChars() const override { return nullptr; }
+};
+
+// The fatal report and the shared strategies need the global object cleaner.
+class TextStrategy : public ::testing::Test {
+protected:
+  TOVGlobalObjectCleaner _Cleaner;
+  const TOVStringExtCharsCmp& _Cmp = TOVStringExtCharsCmp::GetGlobal();
+  const TOVStringExtCharsCmpNoCase& _CmpNoCase = TOVStringExtCharsCmpNoCase::GetGlobal();
+  const TOVStringExtCharsHash& _Hash = TOVStringExtCharsHash::GetGlobal();
+  const TOVStringExtCharsHashNoCase& _HashNoCase = TOVStringExtCharsHashNoCase::GetGlobal();
+};
+
+const char* kBothNull = "pObj1 == NULL OR pObj2 == NULL";
+
+// The code that coder gives a TOVString holding text.
+unsigned int CodeOf(const TOVHashCoder& coder, const char* text) {
+  TOVString string(text);
+  return coder.Code(&string);
+}
+
+} // namespace
+
+TEST_F(TextStrategy, HashFollowsLengthThenTimesSeventeenPlusSignedByte) {
+  EXPECT_EQ(44537u, CodeOf(_Hash, "abc"));
+  EXPECT_EQ(0u, CodeOf(_Hash, ""));
+  EXPECT_EQ(114u, CodeOf(_Hash, "a"));
+  // A byte above 0x7F counts as negative: 0xE9 adds -23.
+  EXPECT_EQ(static_cast<unsigned int>(17 - 23), CodeOf(_Hash, "\xE9"));
+  EXPECT_EQ((2u * 17u + 97u) * 17u - 23u, CodeOf(_Hash, "a\xE9"));
+  // A long text wraps modulo 2^32 without trouble.
+  std::string longText(1000, 'q');
+  unsigned int expected = 1000;
+  for (char c : longText)
+    expected = expected * 17u + static_cast<unsigned char>(c);
+  EXPECT_EQ(expected, CodeOf(_Hash, longText.c_str()));
+}
+
+TEST_F(TextStrategy, HashCoversEveryByteOfAStringIncludingAfterAZero) {
+  TOVString withZero("a");
+  withZero.Resize(3, '\0');
+  EXPECT_EQ(((3u * 17u + 97u) * 17u) * 17u, _Hash.Code(&withZero));
+  // An external value stops at its terminating zero.
+  TOVExtAnyChars chars(static_cast<const char*>(withZero));
+  EXPECT_EQ(114u, _Hash.Code(&chars));
+}
+
+TEST_F(TextStrategy, StringAndExternalTextWithTheSameTextCompareAndHashEqual) {
+  TOVString string("same text");
+  TOVExtAnyChars chars("same text");
+  TOVExtAnyString extString("same text");
+  EXPECT_EQ(0, _Cmp.CompareObjects(&string, &chars));
+  EXPECT_EQ(0, _Cmp.CompareObjects(&extString, &string));
+  EXPECT_EQ(0, _CmpNoCase.CompareObjects(&chars, &string));
+  EXPECT_EQ(_Hash.Code(&string), _Hash.Code(&chars));
+  EXPECT_EQ(_Hash.Code(&string), _Hash.Code(&extString));
+  EXPECT_EQ(_HashNoCase.Code(&string), _HashNoCase.Code(&chars));
+}
+
+TEST_F(TextStrategy, EmptyAndNullTextsSortFirstAndHashAsEmpty) {
+  TOVString empty(""), nonEmpty("a");
+  TOVExtAnyChars nullChars, emptyChars("");
+  TOVExtAnyString nullString;
+  for (const TOVComparator* cmp :
+       {static_cast<const TOVComparator*>(&_Cmp), static_cast<const TOVComparator*>(&_CmpNoCase)}) {
+    EXPECT_EQ(-1, cmp->CompareObjects(&empty, &nonEmpty));
+    EXPECT_EQ(1, cmp->CompareObjects(&nonEmpty, &empty));
+    EXPECT_EQ(0, cmp->CompareObjects(&empty, &empty));
+    EXPECT_EQ(0, cmp->CompareObjects(&nullChars, &empty));
+    EXPECT_EQ(0, cmp->CompareObjects(&nullString, &emptyChars));
+    EXPECT_EQ(-1, cmp->CompareObjects(&nullChars, &nonEmpty));
+    EXPECT_EQ(1, cmp->CompareObjects(&nonEmpty, &nullString));
+  }
+  // The comparators call a null external value equal to the empty string, so the hash
+  // coders must give both the same code rather than stop on the null value.
+  EXPECT_EQ(0u, _Hash.Code(&nullChars));
+  EXPECT_EQ(0u, _Hash.Code(&nullString));
+  EXPECT_EQ(0u, _HashNoCase.Code(&emptyChars));
+}
+
+TEST_F(TextStrategy, CaseRespectingComparisonIsByUnsignedBytesAndGivesUnitResults) {
+  TOVString a("a"), z("z"), ab("ab"), abc("abc"), accent("\xE9"), upper("Z");
+  EXPECT_EQ(-1, _Cmp.CompareObjects(&a, &z)); // not the byte difference -25
+  EXPECT_EQ(1, _Cmp.CompareObjects(&z, &a));
+  EXPECT_EQ(-1, _Cmp.CompareObjects(&ab, &abc));
+  EXPECT_EQ(1, _Cmp.CompareObjects(&abc, &ab));
+  EXPECT_EQ(1, _Cmp.CompareObjects(&accent, &z)); // 0xE9 after z
+  EXPECT_EQ(-1, _Cmp.CompareObjects(&z, &accent));
+  EXPECT_EQ(-1, _Cmp.CompareObjects(&upper, &a)); // case respected: Z before a
+  TOVExtAnyChars key("abc");
+  EXPECT_EQ(0, _Cmp.CompareObjects(&key, &abc));
+}
+
+TEST_F(TextStrategy, NoCaseComparisonAndHashFoldCase) {
+  TOVString lower("abc"), upper("ABC"), mixed("aBd");
+  EXPECT_EQ(0, _CmpNoCase.CompareObjects(&lower, &upper));
+  EXPECT_LT(_CmpNoCase.CompareObjects(&upper, &mixed), 0);
+  EXPECT_GT(_CmpNoCase.CompareObjects(&mixed, &lower), 0);
+  EXPECT_EQ(_Hash.Code(&lower), _HashNoCase.Code(&upper));
+  EXPECT_NE(_Hash.Code(&upper), _HashNoCase.Code(&upper));
+  // A byte above 0x7F keeps its signed value when the locale does not fold it.
+  EXPECT_EQ(CodeOf(_Hash, "\xE9"), CodeOf(_HashNoCase, "\xE9"));
+}
+
+TEST_F(TextStrategy, NoCaseHashAgreesWithNoCaseComparisonOnEveryBytePair) {
+  // Texts that the no-case comparator calls equal must get the same no-case code.
+  for (int x = 1; x < 256; ++x) {
+    for (int y = 1; y < 256; ++y) {
+      const char first[] = {'k', static_cast<char>(x), '\0'};
+      const char second[] = {'K', static_cast<char>(y), '\0'};
+      TOVExtAnyChars a(first), b(second);
+      if (_CmpNoCase.CompareObjects(&a, &b) == 0)
+        ASSERT_EQ(_HashNoCase.Code(&a), _HashNoCase.Code(&b)) << x << " " << y;
+      else
+        ASSERT_NE(x, y);
+    }
+  }
+}
+
+TEST_F(TextStrategy, StrategiesLetAHashTableFindStringsByExternalKeys) {
+  TOVString alpha("alpha"), beta("Beta"), empty("");
+  TOVHashTable table(_Hash, _Cmp, TOVContainerNothingAtDelete, 7);
+  TOVHashTable tableNoCase(_HashNoCase, _CmpNoCase, TOVContainerNothingAtDelete, 7);
+  for (TOVHashTable* t : {&table, &tableNoCase}) {
+    t->Add(&alpha, 0);
+    t->Add(&beta, 0);
+    t->Add(&empty, 0);
+  }
+  TOVExtAnyChars key("alpha"), upperKey("BETA"), emptyKey("");
+  EXPECT_EQ(&alpha, table.LookupOne(&key));
+  EXPECT_EQ(nullptr, table.LookupOne(&upperKey));
+  EXPECT_EQ(&beta, tableNoCase.LookupOne(&upperKey));
+  EXPECT_EQ(&empty, table.LookupOne(&emptyKey));
+  EXPECT_EQ(&empty, tableNoCase.LookupOne(&emptyKey));
+
+  // The same comparator keeps a sorted vector of mixed text objects in order.
+  TOVExtAnyString gamma("gamma");
+  TOVSortedVector sorted(_Cmp, TOVContainerNothingAtDelete);
+  sorted.Add(&gamma, 0);
+  sorted.Add(&alpha, 0);
+  sorted.Add(&beta, 0);
+  sorted.Add(&empty, 0);
+  sorted.Sort();
+  std::vector<const MORBaseUnknown*> order;
+  for (int i = 0; i < sorted.Size(); ++i)
+    order.push_back(sorted[i]);
+  EXPECT_EQ((std::vector<const MORBaseUnknown*>{&empty, &beta, &alpha, &gamma}), order);
+  TOVString key2("gamma");
+  EXPECT_EQ(&gamma, sorted.LookupOne(&key2));
+}
+
+TEST_F(TextStrategy, MissingOrForeignObjectsStopTheProcess) {
+  TOVString text("t");
+  TOVExtAnyInteger number(3);
+  for (const TOVComparator* cmp :
+       {static_cast<const TOVComparator*>(&_Cmp), static_cast<const TOVComparator*>(&_CmpNoCase)}) {
+    EXPECT_FATAL(cmp->CompareObjects(nullptr, &text), kBothNull);
+    EXPECT_FATAL(cmp->CompareObjects(&text, nullptr), kBothNull);
+    EXPECT_FATAL(cmp->CompareObjects(&number, &text),
+                 "pObj1 is neither an TOVString nor an TOVExtChars but a TOVExtAnyInteger");
+    EXPECT_FATAL(cmp->CompareObjects(&text, &number),
+                 "pObj2 is neither an TOVString nor an TOVExtChars but a TOVExtAnyInteger");
+  }
+  for (const TOVHashCoder* hash :
+       {static_cast<const TOVHashCoder*>(&_Hash), static_cast<const TOVHashCoder*>(&_HashNoCase)}) {
+    EXPECT_FATAL(hash->Code(nullptr), "pObject == NULL");
+    EXPECT_FATAL(hash->Code(&number),
+                 "pObject is neither an TOVString nor an TOVExtChars but a TOVExtAnyInteger");
+    NoCharsExt noChars;
+    EXPECT_FATAL(hash->Code(&noChars), "Chars1 pointer is NULL");
+  }
+}
+
+TEST_F(TextStrategy, StringConvertorRefersToTheStringsCharacters) {
+  TOVStringConvToExtChars conv;
+  EXPECT_EQ(nullptr, conv.GetConverted());
+  TOVString text("MiXeD");
+  conv.Set(&text);
+  const TOVExtAnyChars* converted = TOVCheckedCast<TOVExtAnyChars>(conv.GetConverted());
+  ASSERT_NE(nullptr, converted);
+  EXPECT_EQ(static_cast<const char*>(text), converted->GetChars());
+  TOVString empty("");
+  conv.Set(&empty);
+  EXPECT_EQ(1u, TOVCheckedCast<TOVExtAnyChars>(conv.GetConverted())->IsDbNull());
+  conv.Set(nullptr);
+  EXPECT_EQ(nullptr, conv.GetConverted());
+  TOVExtAnyChars notAString("x");
+  EXPECT_FATAL(conv.Set(&notAString), "TOVConversionCheck::Check: object is not a \"TOVString\" "
+                                      "but a \"TOVExtAnyChars\"");
+}
+
+TEST_F(TextStrategy, CaseConvertorsCopyAndConvertTheText) {
+  TOVStringExtCharsConvToLowerExtChars lower;
+  TOVStringExtCharsConvToUpperExtChars upper;
+  EXPECT_EQ(nullptr, lower.GetConverted());
+  EXPECT_EQ(nullptr, upper.GetConverted());
+  TOVString mixed("MiXeD");
+  lower.Set(&mixed);
+  upper.Set(&mixed);
+  const TOVExtAnyString* low = TOVCheckedCast<TOVExtAnyString>(lower.GetConverted());
+  const TOVExtAnyString* up = TOVCheckedCast<TOVExtAnyString>(upper.GetConverted());
+  EXPECT_STREQ("mixed", low->GetChars());
+  EXPECT_STREQ("MIXED", up->GetChars());
+  EXPECT_STREQ("MiXeD", mixed); // the source is untouched
+
+  // External values are copied too, null ones giving a null result.
+  TOVExtAnyChars chars("Key-1");
+  lower.Set(&chars);
+  EXPECT_STREQ("key-1", TOVCheckedCast<TOVExtAnyString>(lower.GetConverted())->GetChars());
+  EXPECT_STREQ("Key-1", chars.GetChars());
+  TOVExtAnyString nullText;
+  upper.Set(&nullText);
+  ASSERT_NE(nullptr, upper.GetConverted());
+  EXPECT_EQ(1u, TOVCheckedCast<TOVExtAnyString>(upper.GetConverted())->IsDbNull());
+  lower.Set(nullptr);
+  EXPECT_EQ(nullptr, lower.GetConverted());
+
+  TOVExtAnyInteger number(1);
+  EXPECT_FATAL(upper.Set(&number), "TOVConversionCheck::Check: object is not a \"TOVExtChars\" "
+                                   "but a \"TOVExtAnyInteger\"");
+}
+
+TEST_F(TextStrategy, LowerConvertorMakesNoCaseLookupOfAnyKeyPossible) {
+  // A table keyed on lowered texts, searched through the lower-case convertor.
+  TOVStringExtCharsConvToLowerExtChars lower;
+  TOVString stored("config");
+  TOVHashTable table(_Hash, _Cmp, TOVContainerNothingAtDelete, 3);
+  table.Add(&stored, 0);
+  TOVExtAnyChars typed("CoNfIg");
+  lower.Set(&typed);
+  EXPECT_EQ(&stored, table.LookupOne(lower.GetConverted()));
+}
+
+TEST(TextStrategyShared, SharedInstancesBelongToTheCleaner) {
+  int before;
+  {
+    TOVGlobalObjectCleaner cleaner;
+    before = cleaner.GetCount();
+    EXPECT_EQ(&TOVStringExtCharsCmp::GetGlobal(), &TOVStringExtCharsCmp::GetGlobal());
+    EXPECT_EQ(&TOVStringExtCharsHash::GetGlobal(), &TOVStringExtCharsHash::GetGlobal());
+    EXPECT_EQ(&TOVStringExtCharsCmpNoCase::GetGlobal(), &TOVStringExtCharsCmpNoCase::GetGlobal());
+    EXPECT_EQ(&TOVStringExtCharsHashNoCase::GetGlobal(), &TOVStringExtCharsHashNoCase::GetGlobal());
+    EXPECT_EQ(before + 4, cleaner.GetCount());
+  }
+  EXPECT_FATAL(TOVStringExtCharsHashNoCase::GetGlobal(), "One global object cleaner must exist");
+  // After the cleaner has released them, a new cleaner gets working new instances.
+  TOVGlobalObjectCleaner cleaner;
+  TOVString a("a"), b("b");
+  EXPECT_EQ(-1, TOVStringExtCharsCmp::GetGlobal().CompareObjects(&a, &b));
+  EXPECT_EQ(114u, TOVStringExtCharsHash::GetGlobal().Code(&a));
+  EXPECT_EQ(before + 2, cleaner.GetCount());
+}
+
+TEST(TextStrategyShared, ClassesAreRegistered) {
+  TOVGlobalObjectCleaner cleaner;
+  const MORBaseUnknown* objects[] = {
+      &TOVStringExtCharsCmp::GetGlobal(), &TOVStringExtCharsCmpNoCase::GetGlobal(),
+      &TOVStringExtCharsHash::GetGlobal(), &TOVStringExtCharsHashNoCase::GetGlobal()};
+  const char* names[] = {"TOVStringExtCharsCmp", "TOVStringExtCharsCmpNoCase",
+                         "TOVStringExtCharsHash", "TOVStringExtCharsHashNoCase"};
+  const char* kinds[] = {"TOVComparator", "TOVComparator", "TOVHashCoder", "TOVHashCoder"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_STREQ(names[i], objects[i]->IsA());
+    EXPECT_TRUE(objects[i]->IsAKindOf(kinds[i]));
+  }
+  TOVStringConvToExtChars conv;
+  TOVStringExtCharsConvToLowerExtChars lower;
+  TOVStringExtCharsConvToUpperExtChars upper;
+  for (const MORBaseUnknown* c :
+       {static_cast<const MORBaseUnknown*>(&conv), static_cast<const MORBaseUnknown*>(&lower),
+        static_cast<const MORBaseUnknown*>(&upper)})
+    EXPECT_TRUE(c->IsAKindOf("TOVConvertor")) << c->IsA();
+  EXPECT_STREQ("TOVStringExtCharsConvToUpperExtChars", upper.IsA());
+}
