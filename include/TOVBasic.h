@@ -114,6 +114,7 @@
 #include "TOVMappedCode.h"
 #include "TOVMessageDisplay.h"
 #include "TOVMessageDisplayInstall.h"
+#include "TOVMessageDisplayToAsciiFile.h"
 #include "TOVMessageDisplayToFile.h"
 #include "TOVMessageDisplayToISO8859Term.h"
 #include "TOVMessageDisplayToOemTerm.h"
@@ -191,6 +192,7 @@
 #include "TOVVolatileOneWayIterator.h"
 #include "TOVVolatileOneWayIteratorForContainer.h"
 #include "TOVVolatileOneWayIteratorForIterator.h"
+#include "TOVVolatileOneWayIteratorForTextFile.h"
 #include "TOVVolatileOneWayIteratorOnOneObject.h"
 #include "TOVVolatileOneWayIteratorWithConvertor.h"
 
