@@ -50,13 +50,6 @@ TEST(CmdLnDemo, UnknownOptionShowsRequestDiagnosticAndShortUsageThenFails) {
                          CatalogText("0001", {"-x"}) + "\n" + ShortUsage() + "\n" + "\n");
 }
 
-TEST(CmdLnDemo, MissingMandatoryOptionIsReportedWithItsNames) {
-  ToolRun run = RunTool("file1");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, CatalogText("0013", {"cmdlinedemo -n|-name"}) + "\n" + "#ERR# TOVBC - 0002: " +
-                         CatalogText("0002", {"-n|-name"}) + "\n" + ShortUsage() + "\n\n");
-}
-
 TEST(CmdLnDemo, HelpIsPrintedOnTheStandardOutputWithTheInformationStatus) {
   std::string help = ShortUsage() + "\n" + Demo("0002", {"-v"}) + "\n" +
                      Demo("0003", {"-o|-output"}) + "\n" + Demo("0004", {"-n|-name"}) + "\n" +

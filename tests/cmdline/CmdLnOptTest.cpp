@@ -1,7 +1,6 @@
 // The options, the length managers and the value splitter: names, message texts,
 // argument counts, checks and their catalog errors.
 #include "CmdLnTestSupport.h"
-#include "TOVCmdLnHelpMngr.h"
 #include "TOVCmdLnOptMultiArg.h"
 #include "TOVCmdLnOptMultiArgElementLengthMngr.h"
 #include "TOVCmdLnOptNoArg.h"
@@ -57,17 +56,6 @@ TEST_F(CmdLnOptTest, NamesAndTheirMessageTexts) {
   TOVCmdLnOpt::ConcatArgumentForMsg(text, "a b");
   TOVCmdLnOpt::ConcatArgumentForMsg(text, nullptr);
   EXPECT_EQ(Utf8(text), "\"a b\"") << "no blank before the first piece";
-}
-
-TEST_F(CmdLnOptTest, UsageBuildersGetTheNamesAsGivenAndTheCommand) {
-  TOVParamNLSMsgBldrRfHndlr shortUsage = TovbcMsg("0006");
-  TOVCmdLnAnalyzer cmd("cmd", shortUsage);
-  TOVParamNLSMsgBldrRfHndlr usage = TovbcMsg("0101");
-  TOVCmdLnOptNoArg verbose(cmd, " -v |-verbose", TOVCmdLnOptOptional, usage);
-  TOVCmdLnHelpMngr help(cmd, shortUsage.Get(), TOVNLSMsgBldrRfHndlr());
-  EXPECT_EQ(Describe(usage), (Words{"0101", " -v |-verbose"}));
-  EXPECT_EQ(Describe(shortUsage), (Words{"0006", "cmd", "-h|-help|-?"}));
-  EXPECT_EQ(Describe(help.GetHelpOpt().GetHUsageBldr()), (Words{"0101", "-h|-help|-?"}));
 }
 
 TEST_F(CmdLnOptTest, OptionsRefuseArgumentsBeyondTheirBounds) {

@@ -29,7 +29,8 @@ MORBaseUnknown* TOVVectorIterator::Next() {
   const TOVVector* v = _pVector;
   if (v != nullptr && !PatternFlag()) {
     const int index = _Cursor.GetIndex() + 1;
-    if (index >= 0 && index < v->_Size) {
+    // One unsigned comparison tells both that index is not negative and below the size.
+    if (static_cast<unsigned int>(index) < static_cast<unsigned int>(v->_Size)) {
       _Cursor.SetIndex(index);
       return v->_pContents[index];
     }
