@@ -1,7 +1,9 @@
 // The containers side by side with their standard-library peers, on one million small
 // objects keyed by an integer through a comparator and a hash coder of the library's
 // kind (virtual calls on the objects themselves).
+#include "TOVComparator.h"
 #include "TOVGlobalObjectCleaner.h"
+#include "TOVHashCoder.h"
 #include "TOVHashTable.h"
 #include "TOVIterator.h"
 #include "TOVList.h"
@@ -29,9 +31,18 @@ int KeyOf(const MORBaseUnknown* obj) {
   return static_cast<const Keyed*>(obj)->_Key;
 }
 
+// The strategies are called out of line, as a library's container calls them; a peer
+// reaches them through Opaque so that the compiler cannot see which one it calls.
+template <class T> T& Opaque(T& x) {
+  T* p = &x;
+  asm volatile("" : "+r"(p));
+  return *p;
+}
+
 class KeyedCmp : public TOVComparator {
 public:
-  int CompareObjects(const MORBaseUnknown* a, const MORBaseUnknown* b) const override {
+  __attribute__((noinline)) int CompareObjects(const MORBaseUnknown* a,
+                                               const MORBaseUnknown* b) const override {
     int x = KeyOf(a), y = KeyOf(b);
     return x < y ? -1 : (x > y ? 1 : 0);
   }
@@ -49,7 +60,9 @@ inline unsigned int MixKey(int key) {
 
 class KeyedHash : public TOVHashCoder {
 public:
-  unsigned int Code(const MORBaseUnknown* obj) const override { return MixKey(KeyOf(obj)); }
+  __attribute__((noinline)) unsigned int Code(const MORBaseUnknown* obj) const override {
+    return MixKey(KeyOf(obj));
+  }
 };
 
 // The peer's hash function: the same mixing, called directly on the key.
@@ -61,10 +74,12 @@ struct Data {
   TOVGlobalObjectCleaner cleaner;
   KeyedCmp cmp;
   KeyedHash hash;
-  std::vector<Keyed*> objects; // keys 0..kCount-1 in a random order
+  std::vector<Keyed*> inOrder; // keys 0..kCount-1 in the order of allocation
+  std::vector<Keyed*> objects; // the same in a random order
   Data() {
     for (int i = 0; i < kCount; ++i)
-      objects.push_back(new Keyed(i));
+      inOrder.push_back(new Keyed(i));
+    objects = inOrder;
     std::shuffle(objects.begin(), objects.end(), std::mt19937(42));
   }
 };
@@ -72,6 +87,12 @@ struct Data {
 Data& TheData() {
   static Data data;
   return data;
+}
+
+// The walking benchmarks take their objects in the order of allocation (argument 0) or
+// in a random order (argument 1), where every object reached is a cache miss.
+const std::vector<Keyed*>& Walked(const benchmark::State& state) {
+  return state.range(0) == 0 ? TheData().inOrder : TheData().objects;
 }
 
 void HashTableAddAndLookup(benchmark::State& state) {
@@ -121,7 +142,7 @@ void SortedVectorSortAndLookup(benchmark::State& state) {
 
 void PeerSortAndLowerBound(benchmark::State& state) {
   Data& d = TheData();
-  const TOVComparator& cmp = d.cmp;
+  const TOVComparator& cmp = Opaque<const TOVComparator>(d.cmp);
   auto less = [&cmp](const MORBaseUnknown* a, const MORBaseUnknown* b) {
     return cmp.CompareObjects(a, b) < 0;
   };
@@ -149,20 +170,18 @@ template <class Container> long WalkWithIterator(const Container& c) {
 }
 
 void VectorAppendAndWalk(benchmark::State& state) {
-  Data& d = TheData();
   for (auto _ : state) {
     TOVVector v(TOVContainerNothingAtDelete);
-    for (Keyed* obj : d.objects)
+    for (Keyed* obj : Walked(state))
       v.Append(obj);
     benchmark::DoNotOptimize(WalkWithIterator(v));
   }
 }
 
 void PeerVectorPushBackAndLoop(benchmark::State& state) {
-  Data& d = TheData();
   for (auto _ : state) {
     std::vector<MORBaseUnknown*> v;
-    for (Keyed* obj : d.objects)
+    for (Keyed* obj : Walked(state))
       v.push_back(obj);
     long sum = 0;
     for (MORBaseUnknown* obj : v)
@@ -171,21 +190,58 @@ void PeerVectorPushBackAndLoop(benchmark::State& state) {
   }
 }
 
+// The least that an interface of virtual calls costs: the standard containers behind one
+// out-of-line call per append and one virtual Next per object, as the library's are.
+class PeerSink {
+public:
+  virtual ~PeerSink() = default;
+  virtual void Append(MORBaseUnknown* obj) = 0;
+  virtual MORBaseUnknown* Next() = 0;
+};
+
+template <class Std> class PeerBehindCalls : public PeerSink {
+public:
+  __attribute__((noinline)) void Append(MORBaseUnknown* obj) override { _Items.push_back(obj); }
+  __attribute__((noinline)) MORBaseUnknown* Next() override {
+    if (!_Started) {
+      _At = _Items.begin();
+      _Started = true;
+    }
+    return _At != _Items.end() ? *_At++ : nullptr;
+  }
+
+private:
+  Std _Items;
+  typename Std::iterator _At;
+  bool _Started = false;
+};
+
+template <class Std> void PeerThroughVirtualCalls(benchmark::State& state) {
+  for (auto _ : state) {
+    PeerBehindCalls<Std> concrete;
+    PeerSink& sink = Opaque<PeerSink>(concrete);
+    for (Keyed* obj : Walked(state))
+      sink.Append(obj);
+    long sum = 0;
+    while (MORBaseUnknown* obj = sink.Next())
+      sum += KeyOf(obj);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
 void ListAppendAndWalk(benchmark::State& state) {
-  Data& d = TheData();
   for (auto _ : state) {
     TOVList list(TOVContainerNothingAtDelete);
-    for (Keyed* obj : d.objects)
+    for (Keyed* obj : Walked(state))
       list.Append(obj);
     benchmark::DoNotOptimize(WalkWithIterator(list));
   }
 }
 
 void PeerListPushBackAndLoop(benchmark::State& state) {
-  Data& d = TheData();
   for (auto _ : state) {
     std::list<MORBaseUnknown*> list;
-    for (Keyed* obj : d.objects)
+    for (Keyed* obj : Walked(state))
       list.push_back(obj);
     long sum = 0;
     for (MORBaseUnknown* obj : list)
@@ -200,7 +256,15 @@ BENCHMARK(HashTableAddAndLookup)->Unit(benchmark::kMillisecond);
 BENCHMARK(PeerUnorderedMapInsertAndFind)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortedVectorSortAndLookup)->Unit(benchmark::kMillisecond);
 BENCHMARK(PeerSortAndLowerBound)->Unit(benchmark::kMillisecond);
-BENCHMARK(VectorAppendAndWalk)->Unit(benchmark::kMillisecond);
-BENCHMARK(PeerVectorPushBackAndLoop)->Unit(benchmark::kMillisecond);
-BENCHMARK(ListAppendAndWalk)->Unit(benchmark::kMillisecond);
-BENCHMARK(PeerListPushBackAndLoop)->Unit(benchmark::kMillisecond);
+BENCHMARK(VectorAppendAndWalk)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeerVectorPushBackAndLoop)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(PeerThroughVirtualCalls, std::vector<MORBaseUnknown*>)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(ListAppendAndWalk)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeerListPushBackAndLoop)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(PeerThroughVirtualCalls, std::list<MORBaseUnknown*>)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);

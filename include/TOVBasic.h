@@ -61,6 +61,8 @@
 #include "TOVExecGraphNodeLinkRfHndlr.h"
 #include "TOVExecGraphNodeRfHndlr.h"
 #include "TOVExecGraphNodeWithId.h"
+#include "TOVExecGraphNodeWithIdCmpIdVal.h"
+#include "TOVExecGraphNodeWithIdHashIdVal.h"
 #include "TOVExecGraphNodeWithIdRfHndlr.h"
 #include "TOVExecGraphStep.h"
 #include "TOVExecGraphStepLink.h"

@@ -56,6 +56,8 @@ protected:
   virtual TOVCmdLnOpt* LookupOneOption(const char* iName);
 
 private:
+  struct NameIndex;
+
   TOVCmdLnOpt* OptionAt(int i) const;
   TOVCmdLnOptMngr* OptMngrAt(int i) const;
   /// Gives iWord to the current option (or to the positional one when the current one
@@ -68,6 +70,8 @@ private:
   TOVVector _OptionSet;
   TOVVector _OptMngrSet;
   TOVCmdLnOpt* _pHelpOption;
+  /// While Analyze runs: the options by name, so that each word is found in constant time.
+  NameIndex* _pNameIndex;
 };
 
 #endif

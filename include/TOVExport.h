@@ -8,4 +8,8 @@
 #define TOVBASIC_API
 #endif
 
+/// Marks a private member of an exported class as internal to the library: calls to it
+/// are direct and may be inlined, as no program can replace or call it.
+#define TOVBASIC_LOCAL __attribute__((visibility("hidden")))
+
 #endif

@@ -27,11 +27,11 @@ private:
   using Link = TOVHashTable::Link;
 
   /// Steps from entry towards the tail to the next matching entry (or the tail).
-  void BucketNext(Bucket* bucket, Link*& entry);
+  TOVBASIC_LOCAL void BucketNext(Bucket* bucket, Link*& entry);
   /// Steps from entry towards the head to the previous matching entry (or the head).
-  void BucketPrevious(Bucket* bucket, Link*& entry);
+  TOVBASIC_LOCAL void BucketPrevious(Bucket* bucket, Link*& entry);
   /// The bucket the pattern's code designates.
-  int PatternBucket() const;
+  TOVBASIC_LOCAL int PatternBucket() const;
 
   const TOVHashTable* _pTable;
   TOVHashCursor _Cursor;

@@ -78,22 +78,22 @@ protected:
 private:
   friend class TOVHashIterator;
 
-  static int PowerTwoRounding(int size);
-  static void BucketInit(Bucket& bucket);
-  static void BucketDelete(Bucket& bucket);
-  static void BucketReleaseElements(Bucket& bucket);
-  static void BucketDestroy(Bucket& bucket);
-  static Link* BucketSearch(const Bucket& bucket, const MORBaseUnknown* pattern,
-                            const TOVComparator& cmp);
-  static void BucketInsert(Bucket& bucket, Link* entry);
-  static void BucketMove(Bucket& from, Bucket& low, Bucket& high, unsigned int bit);
+  TOVBASIC_LOCAL static int PowerTwoRounding(int size);
+  TOVBASIC_LOCAL static void BucketInit(Bucket& bucket);
+  TOVBASIC_LOCAL static void BucketDelete(Bucket& bucket);
+  TOVBASIC_LOCAL static void BucketReleaseElements(Bucket& bucket);
+  TOVBASIC_LOCAL static void BucketDestroy(Bucket& bucket);
+  TOVBASIC_LOCAL static Link* BucketSearch(const Bucket& bucket, const MORBaseUnknown* pattern,
+                                           const TOVComparator& cmp);
+  TOVBASIC_LOCAL static void BucketInsert(Bucket& bucket, Link* entry);
+  TOVBASIC_LOCAL static void BucketMove(Bucket& from, Bucket& low, Bucket& high, unsigned int bit);
 
   Bucket& BucketOf(unsigned int code) const {
     return _pBuckets[code & static_cast<unsigned int>(_Dimension - 1)];
   }
-  unsigned int RemoveEntries(const MORBaseUnknown* obj);
-  void AddEntry(MORBaseUnknown* obj);
-  void TellClear();
+  TOVBASIC_LOCAL unsigned int RemoveEntries(const MORBaseUnknown* obj);
+  TOVBASIC_LOCAL void AddEntry(MORBaseUnknown* obj);
+  TOVBASIC_LOCAL void TellClear();
   template <class Action> void EmptyBuckets(Action action);
 
   int _Dimension;

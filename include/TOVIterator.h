@@ -40,6 +40,8 @@ public:
   virtual const TOVComparatorRfHndlr& GetHComparator() const;
 
 protected:
+  /// The with-pattern flag, read without a virtual call on the walking path.
+  unsigned int PatternFlag() const { return _WithPattern; }
   /// 1 when the with-pattern flag is off or object matches the pattern.
   bool Matches(const MORBaseUnknown* object) const {
     return !_WithPattern || _pComparator->CompareObjects(_pPattern, object) == 0;

@@ -60,20 +60,20 @@ private:
 
   bool IsSentinel(const TOVListLink* link) const { return link == &_Head || link == &_Tail; }
   /// The link of a cursor of this list; a null cursor is fatal.
-  static TOVListLink* CursorLink(const TOVCursor* c);
-  static TOVListLink* CheckedNext(const TOVListLink* link);
-  static TOVListLink* CheckedPrevious(const TOVListLink* link);
-  TOVListLink* LinkAt(int index) const;
-  void InsertAfterLink(TOVListLink* link, MORBaseUnknown* obj, bool tell);
-  MORBaseUnknown* RemoveLink(TOVListLink* link, bool tell);
+  TOVBASIC_LOCAL static TOVListLink* CursorLink(const TOVCursor* c);
+  TOVBASIC_LOCAL static TOVListLink* CheckedNext(const TOVListLink* link);
+  TOVBASIC_LOCAL static TOVListLink* CheckedPrevious(const TOVListLink* link);
+  TOVBASIC_LOCAL TOVListLink* LinkAt(int index) const;
+  TOVBASIC_LOCAL void InsertAfterLink(TOVListLink* link, MORBaseUnknown* obj, bool tell);
+  TOVBASIC_LOCAL MORBaseUnknown* RemoveLink(TOVListLink* link, bool tell);
   /// The first link holding exactly obj after start (exclusive), or the tail.
-  TOVListLink* FindObject(const TOVListLink* start, const MORBaseUnknown* obj) const;
+  TOVBASIC_LOCAL TOVListLink* FindObject(const TOVListLink* start, const MORBaseUnknown* obj) const;
   /// The first link from start (exclusive) in the direction whose object matches
   /// pattern, or the sentinel of that direction.
-  TOVListLink* Search(const TOVListLink* start, bool forward, const MORBaseUnknown* pattern,
-                      const TOVComparator& cmp) const;
-  void FreeLinks(bool release);
-  void CopyFrom(TOVList& other);
+  TOVBASIC_LOCAL TOVListLink* Search(const TOVListLink* start, bool forward,
+                                     const MORBaseUnknown* pattern, const TOVComparator& cmp) const;
+  TOVBASIC_LOCAL void FreeLinks(bool release);
+  TOVBASIC_LOCAL void CopyFrom(TOVList& other);
 
   int _Size;
   TOVListLink _Head;

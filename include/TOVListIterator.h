@@ -27,7 +27,7 @@ public:
   TOVCursor* Position() override;
 
 private:
-  const TOVList* CheckedList() const;
+  TOVBASIC_LOCAL const TOVList* CheckedList() const;
 
   const TOVList* _pList;
   TOVListCursor _Cursor;

@@ -81,8 +81,8 @@ protected:
 
 private:
   friend class TOVVectorIterator;
-  void AppendInternal(MORBaseUnknown* obj);
-  void TellClear();
+  TOVBASIC_LOCAL void AppendInternal(MORBaseUnknown* obj);
+  TOVBASIC_LOCAL void TellClear();
 
   int _Size;
   int _Capacity;

@@ -29,7 +29,9 @@ public:
   const TOVComparator& GetComparator() const override;
 
 private:
-  const TOVVector* CheckedVector() const;
+  TOVBASIC_LOCAL const TOVVector* CheckedVector() const;
+  /// Next in full: with a pattern, at the ends, or without a vector.
+  TOVBASIC_LOCAL __attribute__((noinline)) MORBaseUnknown* NextSearching();
 
   const TOVVector* _pVector;
   TOVVectorCursor _Cursor;

@@ -1,26 +1,21 @@
-// Behaviour of the analyzer: matching words to options, positional arguments, the order
-// of checks, the help and the errors it raises.
+// The analyzer: matching words to options, positional arguments, the order of checks,
+// the help and the errors it raises.
 #include "CmdLnTestSupport.h"
-#include "MORError.h"
-#include "TOVCmdLnAnalyzer.h"
 #include "TOVCmdLnHelpMngr.h"
 #include "TOVCmdLnOptMngr.h"
 #include "TOVCmdLnOptMultiArg.h"
 #include "TOVCmdLnOptNoArg.h"
 #include "TOVCmdLnOptOneArg.h"
 #include "TOVGlobalObjectCleaner.h"
-#include "TOVParamNLSMsgBldrCtlg.h"
 #include "TOVRaiseError.h"
 #include "TOVVector.h"
-
-#include <string>
-#include <vector>
 
 using namespace cmdtest;
 
 namespace {
 
-/// The strings of a container of TOVString, in order.
+const TOVParamNLSMsgBldrRfHndlr kNone;
+
 Words Strings(const TOVVector& set) {
   Words out;
   for (int i = 0; i < set.Size(); ++i)
@@ -28,41 +23,37 @@ Words Strings(const TOVVector& set) {
   return out;
 }
 
-/// A catalog TST for usage lines, in a directory of its own.
+/// An analyzer "tool" with a catalog TST of usage lines in a directory of its own.
 class CmdLnAnalyzerTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = tovtest::MakeTempDir();
-    tovtest::WriteFile(dir_ + "/TST.msg", "USAGE = usage: %1 [%2] -o file words\n"
-                                          "OPT = %1: an option\n"
+  CmdLnAnalyzerTest() : dir_(tovtest::MakeTempDir()) {
+    tovtest::WriteFile(dir_ + "/TST.msg", "USAGE = usage: %1 [%2] words\nOPT = %1: an option\n"
                                           "EXPLAIN = The words are read in order.\n");
   }
   void TearDown() override { MORCleanLastError(); }
-
   TOVParamNLSMsgBldrRfHndlr Tst(const char* id) {
     return TOVParamNLSMsgBldrRfHndlr(TOVRfHndlrNoAddRef,
                                      new TOVParamNLSMsgBldrCtlg("TST", id, dir_.c_str()));
   }
-
   std::string dir_;
+  TOVParamNLSMsgBldrRfHndlr usage_ = Tst("USAGE");
+  TOVCmdLnAnalyzer tool_{"tool", usage_};
 };
 
-/// An option manager that records when it runs and can fail.
+/// A manager that records its checks and resets, and can fail.
 class RecordingMngr : public TOVCmdLnOptMngr {
 public:
-  RecordingMngr(TOVCmdLnAnalyzer& analyzer, std::vector<std::string>& log, std::string name,
-                bool fail)
-      : TOVCmdLnOptMngr(analyzer), log_(log), name_(std::move(name)), fail_(fail) {}
+  RecordingMngr(TOVCmdLnAnalyzer& analyzer, Words& log, const char* name, bool fail = false)
+      : TOVCmdLnOptMngr(analyzer), log_(log), name_(name), fail_(fail) {}
   long Check() override {
     log_.push_back(name_);
-    if (!fail_)
-      return 0;
-    return TOV_RAISE_ERROR(TOVNLSMsgBldrRfHndlr(), TovbcMsg("0100"), TOVNLSMsgBldrRfHndlr());
+    return fail_ ? TOV_RAISE_ERROR(TOVNLSMsgBldrRfHndlr(), TovbcMsg("0100"), TOVNLSMsgBldrRfHndlr())
+                 : 0;
   }
   void Reset() override { log_.push_back("reset " + name_); }
 
 private:
-  std::vector<std::string>& log_;
+  Words& log_;
   std::string name_;
   bool fail_;
 };
@@ -70,266 +61,180 @@ private:
 } // namespace
 
 TEST_F(CmdLnAnalyzerTest, NamesMatchWholeWordsWithCaseFirstDeclaredFirst) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptNoArg first(analyzer, "-a|-all", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptNoArg second(analyzer, "-all|-b", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptNoArg dashes(analyzer, "--", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-
-  EXPECT_EQ(Analyze(analyzer, {"-all"}), 0);
-  EXPECT_TRUE(first.IsDefined());
+  TOVCmdLnOptNoArg first(tool_, "-a|-all", TOVCmdLnOptOptional, kNone);
+  TOVCmdLnOptNoArg second(tool_, "-all|-b", TOVCmdLnOptOptional, kNone);
+  TOVCmdLnOptNoArg dashes(tool_, "--", TOVCmdLnOptOptional, kNone);
+  EXPECT_EQ(Analyze(tool_, {"-all", "--"}), 0);
+  EXPECT_TRUE(first.IsDefined() && dashes.IsDefined());
   EXPECT_FALSE(second.IsDefined());
-  // "--" is an option name like any other.
-  EXPECT_EQ(Analyze(analyzer, {"--"}), 0);
-  EXPECT_TRUE(dashes.IsDefined());
   // No case folding, no prefixes, no value joined to the name.
   for (const char* word : {"-A", "-al", "-allx", "-a=1", "-ab"}) {
-    analyzer.Reset();
-    ExpectCmdLnError(Analyze(analyzer, {word}), std::string("tool ") + word, "0001", {word});
+    tool_.Reset();
+    SeenError seen =
+        ExpectCmdLnError(Analyze(tool_, {word}), std::string("tool ") + word, {"0001", word});
+    EXPECT_EQ(seen.advice, usage_.Get()) << "the advice is the command's short usage";
   }
 }
 
-TEST_F(CmdLnAnalyzerTest, UnknownOptionFailsWithTheWordAndTheShortUsageEvenWithPositional) {
-  TOVParamNLSMsgBldrRfHndlr usage = Tst("USAGE");
-  TOVCmdLnAnalyzer analyzer("tool", usage);
+TEST_F(CmdLnAnalyzerTest, WordErrorsStopTheAnalysis) {
   TOVVector args(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptMultiArg positional(analyzer, "", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                                 args, 0, -1, 0);
-  TOVString out;
-  TOVCmdLnOptOneArg later(analyzer, "-o", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(), out, 1);
-
-  SeenError seen =
-      ExpectCmdLnError(Analyze(analyzer, {"a", "-x", "-o", "f"}), "tool -x", "0001", {"-x"});
-  EXPECT_EQ(seen.adviceBldr, usage.Get()) << "the advice is the command's short usage itself";
-  // Analysis stopped at the unknown word: the words after it were not read.
+  TOVCmdLnOptMultiArg positional(tool_, "", TOVCmdLnOptOptional, kNone, args, 0, -1, 0);
+  TOVCmdLnOptNoArg later(tool_, "-v", TOVCmdLnOptOptional, kNone);
+  // An unknown option fails even though a positional option exists; later words are not read.
+  ExpectCmdLnError(Analyze(tool_, {"a", "-x", "-v", "b"}), "tool -x", {"0001", "-x"});
   EXPECT_EQ(Strings(args), Words{"a"});
   EXPECT_FALSE(later.IsDefined());
-}
 
-TEST_F(CmdLnAnalyzerTest, ArgumentWithNoOptionToTakeItNamesTheCommand) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptNoArg verbose(analyzer, "-v", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-
-  ExpectCmdLnError(Analyze(analyzer, {"word"}), "tool \"word\"", "0003", {"tool"});
-  // After a switch, the switch itself refuses the word.
-  analyzer.Reset();
-  ExpectCmdLnError(Analyze(analyzer, {"-v", "word"}), "tool -v \"word\"", "0003", {"-v"});
+  TOVCmdLnAnalyzer bare("bare", kNone);
+  TOVCmdLnOptNoArg verbose(bare, "-v", TOVCmdLnOptOptional, kNone);
+  ExpectCmdLnError(Analyze(bare, {"word"}), "bare \"word\"", {"0003", "bare"});
+  ExpectCmdLnError(Analyze(bare, {"-v", "word"}), "bare -v \"word\"", {"0003", "-v"});
+  EXPECT_EQ(bare.Analyze(nullptr, 0), 0);
 }
 
 TEST_F(CmdLnAnalyzerTest, PositionalOptionTakesWhatOtherOptionsCannot) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
   TOVVector args(TOVContainerReleaseAtDelete);
   TOVString out;
-  TOVCmdLnOptOneArg output(analyzer, "-o", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(), out,
-                           1);
-  TOVCmdLnOptNoArg verbose(analyzer, "-v", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptMultiArg positional(analyzer, "", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                                 args, 0, -1, 0);
-
-  // "-" alone and the empty word are ordinary arguments; a repeated -o keeps its value.
-  EXPECT_EQ(Analyze(analyzer, {"-o", "a", "b", "-", "-v", "c", "", "-o", "d"}), 0);
+  TOVCmdLnOptOneArg output(tool_, "-o", TOVCmdLnOptOptional, kNone, out, 1);
+  TOVCmdLnOptNoArg verbose(tool_, "-v", TOVCmdLnOptOptional, kNone);
+  TOVCmdLnOptMultiArg positional(tool_, "", TOVCmdLnOptOptional, kNone, args, 0, -1, 0);
+  // "-" alone and the empty word are arguments; a repeated -o keeps its first value.
+  EXPECT_EQ(Analyze(tool_, {"-o", "a", "b", "-", "-v", "c", "", "-o", "d"}), 0);
   EXPECT_EQ(std::string(out), "a");
   EXPECT_EQ(Strings(args), (Words{"b", "-", "c", "", "d"}));
-  EXPECT_TRUE(verbose.IsDefined());
-}
 
-TEST_F(CmdLnAnalyzerTest, WithoutPositionalOptionASecondValueIsRefused) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
-  TOVString out;
-  TOVCmdLnOptOneArg output(analyzer, "-o|-out", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                           out, 1);
-
-  ExpectCmdLnError(Analyze(analyzer, {"-o", "a", "-out", "b"}), "tool -o|-out \"b\"", "0009",
-                   {"-o|-out"});
-  EXPECT_EQ(std::string(out), "a");
-  // A word starting with "-" after the name is never taken as its value.
-  analyzer.Reset();
-  ExpectCmdLnError(Analyze(analyzer, {"-o", "-1"}), "tool -1", "0001", {"-1"});
+  // Without positional option, the second value is refused; a word starting with "-" is
+  // never a value.
+  TOVCmdLnAnalyzer bare("bare", kNone);
+  TOVCmdLnOptOneArg bareOut(bare, "-o|-out", TOVCmdLnOptOptional, kNone, out, 1);
+  ExpectCmdLnError(Analyze(bare, {"-o", "x", "-out", "y"}), "bare -o|-out \"y\"",
+                   {"0009", "-o|-out"});
+  bare.Reset();
+  ExpectCmdLnError(Analyze(bare, {"-o", "-1"}), "bare -1", {"0001", "-1"});
 }
 
 TEST_F(CmdLnAnalyzerTest, AfterALastOptionEveryWordIsAnArgument) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
   TOVVector rest(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptNoArg verbose(analyzer, "-v", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptMultiArg exec(analyzer, "-exec", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                           rest, 1, -1, 1);
-  TOVCmdLnHelpMngr help(analyzer, nullptr, TOVNLSMsgBldrRfHndlr());
+  TOVCmdLnOptNoArg verbose(tool_, "-v", TOVCmdLnOptOptional, kNone);
+  TOVCmdLnOptMultiArg exec(tool_, "-exec", TOVCmdLnOptOptional, kNone, rest, 1, -1, 1);
+  TOVCmdLnHelpMngr help(tool_, nullptr, TOVNLSMsgBldrRfHndlr());
+  EXPECT_EQ(Analyze(tool_, {"-v", "-exec", "cmd", "-v", "-h", "-x"}), 0);
+  EXPECT_EQ(Strings(rest), (Words{"cmd", "-v", "-h", "-x"}));
 
-  EXPECT_EQ(Analyze(analyzer, {"-v", "-exec", "cmd", "-v", "-h", "-x", "--"}), 0);
-  EXPECT_EQ(Strings(rest), (Words{"cmd", "-v", "-h", "-x", "--"}));
-  EXPECT_FALSE(help.GetHelpOpt().IsDefined());
-}
-
-TEST_F(CmdLnAnalyzerTest, PositionalLastOptionTakesEveryWordEvenHelp) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
+  // A positional option that is the last option takes every word, even "-h".
+  TOVCmdLnAnalyzer all("all", kNone);
   TOVVector args(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptMultiArg positional(analyzer, "", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                                 args, 0, -1, 1);
-  TOVCmdLnHelpMngr help(analyzer, nullptr, TOVNLSMsgBldrRfHndlr());
-
-  EXPECT_EQ(Analyze(analyzer, {"-h", "-x", "a"}), 0);
-  EXPECT_EQ(Strings(args), (Words{"-h", "-x", "a"}));
+  TOVCmdLnOptMultiArg positional(all, "", TOVCmdLnOptOptional, kNone, args, 1, -1, 1);
+  TOVCmdLnHelpMngr allHelp(all, nullptr, TOVNLSMsgBldrRfHndlr());
+  EXPECT_EQ(Analyze(all, {"-h", "-x"}), 0);
+  EXPECT_EQ(Strings(args), (Words{"-h", "-x"}));
+  // With no word, the positional option is still defined, so its count is checked.
+  all.Reset();
+  ExpectCmdLnError(Analyze(all, {}), "all", {"0007", "all", "1"});
 }
 
-TEST_F(CmdLnAnalyzerTest, EmptyCommandLineStillDefinesAndChecksThePositionalOption) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
-  TOVVector args(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptMultiArg positional(analyzer, "", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                                 args, 1, -1, 0);
-
-  ExpectCmdLnError(Analyze(analyzer, {}), "tool", "0007", {"tool", "1"});
-  EXPECT_TRUE(positional.IsDefined());
-
-  TOVCmdLnAnalyzer plain("plain", TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptNoArg verbose(plain, "-v", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-  EXPECT_EQ(plain.Analyze(nullptr, 0), 0);
-}
-
-TEST_F(CmdLnAnalyzerTest, ChecksRunOptionsThenManagersInDeclarationOrderStoppingAtFirstFailure) {
-  std::vector<std::string> log;
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
-  RecordingMngr early(analyzer, log, "early", false);
+TEST_F(CmdLnAnalyzerTest, ChecksRunOptionsThenManagersInOrderUpToTheFirstFailure) {
+  Words log;
+  RecordingMngr early(tool_, log, "early");
   TOVString a, b;
-  TOVCmdLnOptOneArg first(analyzer, "-a", TOVCmdLnOptMandatory, TOVParamNLSMsgBldrRfHndlr(), a, 1);
-  TOVCmdLnOptOneArg second(analyzer, "-b", TOVCmdLnOptMandatory, TOVParamNLSMsgBldrRfHndlr(), b, 1);
-  RecordingMngr failing(analyzer, log, "failing", true);
-  RecordingMngr late(analyzer, log, "late", false);
+  TOVCmdLnOptOneArg first(tool_, "-a", TOVCmdLnOptMandatory, kNone, a, 1);
+  TOVCmdLnOptOneArg second(tool_, "-b", TOVCmdLnOptMandatory, kNone, b, 1);
+  RecordingMngr failing(tool_, log, "failing", true);
+  RecordingMngr late(tool_, log, "late");
 
-  // Both options are missing: the first declared is reported, no manager runs.
-  ExpectCmdLnError(Analyze(analyzer, {}), "tool -a", "0002", {"-a"});
-  EXPECT_TRUE(log.empty());
-  // With both given, managers run in order up to the failing one, whose error is returned.
-  analyzer.Reset();
-  EXPECT_EQ(log, (std::vector<std::string>{"reset early", "reset failing", "reset late"}));
+  ExpectCmdLnError(Analyze(tool_, {}), "tool -a", {"0002", "-a"});
+  EXPECT_TRUE(log.empty()) << "a failing option stops the checks";
+  tool_.Reset();
+  EXPECT_EQ(log, (Words{"reset early", "reset failing", "reset late"}));
   log.clear();
-  long rc = Analyze(analyzer, {"-b", "y", "-a", "x"});
-  EXPECT_EQ(rc, E_FAIL);
-  EXPECT_EQ(TakeError(rc).diagnostic.msgId, "0100");
-  EXPECT_EQ(log, (std::vector<std::string>{"early", "failing"}));
+  long rc = Analyze(tool_, {"-b", "y", "-a", "x"});
+  EXPECT_EQ(TakeError(rc).diagnostic, Words{"0100"});
+  EXPECT_EQ(log, (Words{"early", "failing"}));
 }
 
-TEST_F(CmdLnAnalyzerTest, HelpSkipsMandatoryChecksButNotErrorsOfTheWords) {
-  std::vector<std::string> log;
-  TOVCmdLnAnalyzer analyzer("tool", Tst("USAGE"));
+TEST_F(CmdLnAnalyzerTest, HelpSkipsOptionChecksButNotErrorsOfTheWords) {
+  Words log;
   TOVString out;
-  TOVCmdLnOptOneArg output(analyzer, "-o", TOVCmdLnOptMandatory, Tst("OPT"), out, 1);
-  RecordingMngr before(analyzer, log, "before", false);
-  TOVCmdLnHelpMngr help(analyzer, nullptr, TOVNLSMsgBldrRfHndlr());
-  RecordingMngr after(analyzer, log, "after", false);
-
+  TOVCmdLnOptOneArg output(tool_, "-o", TOVCmdLnOptMandatory, Tst("OPT"), out, 1);
+  RecordingMngr before(tool_, log, "before");
+  TOVCmdLnHelpMngr help(tool_, nullptr, TOVNLSMsgBldrRfHndlr());
+  RecordingMngr after(tool_, log, "after");
   for (const char* word : {"-h", "-help", "-?"}) {
-    analyzer.Reset();
+    tool_.Reset();
     log.clear();
-    long rc = Analyze(analyzer, {word});
+    long rc = Analyze(tool_, {word});
     EXPECT_EQ(rc, 1) << word;
     SeenError seen = TakeError(rc);
     EXPECT_EQ(seen.type, MORInformation);
     EXPECT_EQ(seen.rc, 1);
-    EXPECT_EQ(seen.request.msgId, "");
-    EXPECT_EQ(seen.advice.msgId, "");
-    EXPECT_EQ(seen.diagnostic.catalog, "TOVBC");
-    EXPECT_EQ(seen.diagnostic.msgId, "CONCAT");
+    EXPECT_TRUE(seen.request.empty() && seen.advice == nullptr);
+    EXPECT_EQ(seen.diagnostic, Words{"CONCAT"});
     EXPECT_EQ(seen.diagnosticText, Utf8(help.GetHelp()));
-    // The manager declared before the help manager ran; the one after it did not.
-    EXPECT_EQ(log, std::vector<std::string>{"before"});
+    EXPECT_EQ(log, Words{"before"}) << "the manager declared before the help ran first";
   }
   // An unknown option or a surplus argument fails first, before or after the help.
-  analyzer.Reset();
-  ExpectCmdLnError(Analyze(analyzer, {"-x", "-h"}), "tool -x", "0001", {"-x"});
-  analyzer.Reset();
-  ExpectCmdLnError(Analyze(analyzer, {"-h", "-x"}), "tool -x", "0001", {"-x"});
-  analyzer.Reset();
-  ExpectCmdLnError(Analyze(analyzer, {"-h", "extra"}), "tool -h|-help|-? \"extra\"", "0003",
-                   {"-h|-help|-?"});
-  analyzer.Reset();
-  ExpectCmdLnError(Analyze(analyzer, {"-o", "a", "b", "-h"}), "tool -o \"b\"", "0009", {"-o"});
-  // Names are matched with case.
-  analyzer.Reset();
-  ExpectCmdLnError(Analyze(analyzer, {"-H"}), "tool -H", "0001", {"-H"});
+  const std::pair<Words, Words> failures[] = {
+      {{"-x", "-h"}, {"tool -x", "0001", "-x"}},
+      {{"-h", "-x"}, {"tool -x", "0001", "-x"}},
+      {{"-H"}, {"tool -H", "0001", "-H"}},
+      {{"-h", "extra"}, {"tool -h|-help|-? \"extra\"", "0003", "-h|-help|-?"}},
+      {{"-o", "a", "b", "-h"}, {"tool -o \"b\"", "0009", "-o"}}};
+  for (const auto& [words, error] : failures) {
+    tool_.Reset();
+    ExpectCmdLnError(Analyze(tool_, words), error[0], Words(error.begin() + 1, error.end()));
+  }
 }
 
-TEST_F(CmdLnAnalyzerTest, HelpTextIsUsageOptionLinesThenExplanation) {
-  TOVParamNLSMsgBldrRfHndlr usage = Tst("USAGE");
-  TOVCmdLnAnalyzer analyzer("tool", usage);
-  TOVCmdLnHelpMngr help(analyzer, usage.Get(), Tst("EXPLAIN"));
-  const std::string helpLine = CatalogText("0101", {"-h|-help|-?"});
-
-  EXPECT_EQ(Utf8(help.GetHelp()), "usage: tool [-h|-help|-?] -o file words\n" + helpLine +
-                                      "\n\nThe words are read in order.\n");
-
-  TOVCmdLnAnalyzer bare("bare", Tst("USAGE"));
-  TOVCmdLnHelpMngr bareHelp(bare, nullptr, TOVNLSMsgBldrRfHndlr());
-  EXPECT_EQ(Utf8(bareHelp.GetHelp()), "usage: bare [???] -o file words !!! Wrong message TST - "
-                                      "USAGE: 1 parameters instead of 2 !!!\n" +
-                                          helpLine + "\n");
-}
-
-TEST_F(CmdLnAnalyzerTest, HelpTextListsOnlyDescribedOptionsInDeclarationOrder) {
-  TOVParamNLSMsgBldrRfHndlr usage = Tst("USAGE");
-  TOVCmdLnAnalyzer analyzer("tool", usage);
+TEST_F(CmdLnAnalyzerTest, HelpTextIsUsageDescribedOptionsThenExplanation) {
   TOVString out;
-  TOVCmdLnOptNoArg quiet(analyzer, "-q", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr());
-  TOVCmdLnOptOneArg output(analyzer, "-o|-output", TOVCmdLnOptOptional, Tst("OPT"), out, 1);
-  TOVCmdLnHelpMngr help(analyzer, usage.Get(), TOVNLSMsgBldrRfHndlr());
-  TOVCmdLnOptNoArg verbose(analyzer, "-v", TOVCmdLnOptOptional, Tst("OPT"));
+  TOVCmdLnOptNoArg quiet(tool_, "-q", TOVCmdLnOptOptional, kNone);
+  TOVCmdLnOptOneArg output(tool_, "-o|-output", TOVCmdLnOptOptional, Tst("OPT"), out, 1);
+  TOVCmdLnHelpMngr help(tool_, usage_.Get(), Tst("EXPLAIN"));
+  TOVCmdLnOptNoArg verbose(tool_, "-v", TOVCmdLnOptOptional, Tst("OPT"));
+  const std::string helpLine = CatalogText("0101", {"-h|-help|-?"}) + "\n";
+  EXPECT_EQ(Utf8(help.GetHelp()), "usage: tool [-h|-help|-?] words\n-o|-output: an option\n" +
+                                      helpLine + "-v: an option\n\nThe words are read in order.\n");
+  EXPECT_EQ(tool_.GetHelpOption(), &help.GetHelpOpt());
 
-  EXPECT_EQ(Utf8(help.GetHelp()), "usage: tool [-h|-help|-?] -o file words\n"
-                                  "-o|-output: an option\n" +
-                                      CatalogText("0101", {"-h|-help|-?"}) +
-                                      "\n"
-                                      "-v: an option\n");
-  EXPECT_EQ(analyzer.GetHelpOption(), &help.GetHelpOpt());
+  // Only the help option, no explanation; no short usage at all.
+  TOVCmdLnAnalyzer bare("bare", Tst("OPT"));
+  TOVCmdLnHelpMngr bareHelp(bare, nullptr, TOVNLSMsgBldrRfHndlr());
+  EXPECT_EQ(Utf8(bareHelp.GetHelp()), "bare: an option\n" + helpLine);
+  TOVCmdLnAnalyzer none("none", kNone);
+  TOVCmdLnHelpMngr noneHelp(none, nullptr, Tst("EXPLAIN"));
+  EXPECT_EQ(Utf8(noneHelp.GetHelp()), helpLine + "\nThe words are read in order.\n");
 }
 
 TEST_F(CmdLnAnalyzerTest, ResetLetsTheSameObjectsAnalyseAnotherLine) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
   TOVString out;
   TOVVector args(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptOneArg output(analyzer, "-o", TOVCmdLnOptMandatory, TOVParamNLSMsgBldrRfHndlr(), out,
-                           1);
-  TOVCmdLnOptMultiArg positional(analyzer, "", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                                 args, 0, 2, 0);
-
-  EXPECT_EQ(Analyze(analyzer, {"-o", "a", "x", "y"}), 0);
-  analyzer.Reset();
-  EXPECT_FALSE(output.IsDefined());
-  EXPECT_FALSE(output.ArgumentIsAdded());
-  EXPECT_EQ(positional.GetCount(), 0);
+  TOVCmdLnOptOneArg output(tool_, "-o", TOVCmdLnOptMandatory, kNone, out, 1);
+  TOVCmdLnOptMultiArg positional(tool_, "", TOVCmdLnOptOptional, kNone, args, 0, 2, 0);
+  EXPECT_EQ(Analyze(tool_, {"-o", "a", "x", "y"}), 0);
+  tool_.Reset();
+  EXPECT_FALSE(output.IsDefined() || output.ArgumentIsAdded() || positional.GetCount());
   // Not given this time: reported as missing, not as lacking its value.
-  ExpectCmdLnError(Analyze(analyzer, {"z"}), "tool -o", "0002", {"-o"});
-  analyzer.Reset();
-  EXPECT_EQ(Analyze(analyzer, {"-o", "b", "u", "v"}), 0);
-  EXPECT_EQ(std::string(out), "b");
+  ExpectCmdLnError(Analyze(tool_, {"z"}), "tool -o", {"0002", "-o"});
+  tool_.Reset();
+  EXPECT_EQ(Analyze(tool_, {"-o", "b", "u", "v"}), 0);
   EXPECT_EQ(Strings(args), (Words{"x", "y", "z", "u", "v"})) << "the caller's container keeps all";
 }
 
-TEST_F(CmdLnAnalyzerTest, AnyWordsGiveSuccessOrACatalogError) {
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
+TEST_F(CmdLnAnalyzerTest, AnyWordsGiveSuccessOrACatalogErrorMisuseIsFatal) {
   TOVVector args(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptMultiArg positional(analyzer, "", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                                 args, 0, -1, 0);
-  std::string longWord(100000, 'w');
+  TOVCmdLnOptMultiArg positional(tool_, "", TOVCmdLnOptOptional, kNone, args, 0, -1, 0);
   Words many(5000, "word");
-  many.push_back(longWord);
-  many.push_back(std::string("\xff\xfe\x80-", 4));
-  EXPECT_EQ(Analyze(analyzer, many), 0);
-  EXPECT_EQ(args.Size(), 5002);
+  many.push_back(std::string(100000, 'w'));
+  many.push_back("\xff\xfe\x80-");
+  EXPECT_EQ(Analyze(tool_, many), 0);
   EXPECT_EQ(static_cast<const TOVString*>(args[5000])->Length(), 100000);
+  tool_.Reset();
+  std::string bad = Utf8("-\xff\xc3");
+  ExpectCmdLnError(Analyze(tool_, {"-\xff\xc3"}), "tool " + bad, {"0001", bad});
 
-  analyzer.Reset();
-  std::string bad("-\xff\xc3", 3);
-  SeenError seen = ExpectCmdLnError(Analyze(analyzer, {bad}), "tool " + Utf8(bad.c_str()), "0001",
-                                    {Utf8(bad.c_str())});
-  EXPECT_NE(seen.diagnosticText.find(Utf8(bad.c_str())), std::string::npos);
-}
-
-TEST_F(CmdLnAnalyzerTest, MisuseOfAnalyzeIsFatal) {
   TOVGlobalObjectCleaner cleaner;
-  TOVCmdLnAnalyzer analyzer("tool", TOVParamNLSMsgBldrRfHndlr());
-  TOVVector args(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptMultiArg positional(analyzer, "", TOVCmdLnOptOptional, TOVParamNLSMsgBldrRfHndlr(),
-                                 args, 0, -1, 0);
   const char* words[] = {"a", nullptr};
-  EXPECT_FATAL(analyzer.Analyze(words, -1), "TOVCmdLnAnalyzer::Analyze: negative word count -1");
-  EXPECT_FATAL(analyzer.Analyze(nullptr, 2), "TOVCmdLnAnalyzer::Analyze: no word list for 2 words");
-  EXPECT_FATAL(analyzer.Analyze(words, 2), "TOVCmdLnAnalyzer::Analyze: word 1 is null");
+  EXPECT_FATAL(tool_.Analyze(words, -1), "TOVCmdLnAnalyzer::Analyze: negative word count -1");
+  EXPECT_FATAL(tool_.Analyze(nullptr, 2), "TOVCmdLnAnalyzer::Analyze: no word list for 2 words");
+  EXPECT_FATAL(tool_.Analyze(words, 2), "TOVCmdLnAnalyzer::Analyze: word 1 is null");
 }

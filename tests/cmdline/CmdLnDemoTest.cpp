@@ -33,8 +33,7 @@ ToolRun RunTool(const std::string& arguments) {
 
 /// Message iMsgId of the tool's own catalog.
 std::string Demo(const std::string& msgId, const Words& params) {
-  return CatalogFileText(std::string(TOV_SOURCE_DIR) + "/tools/cmdlinedemo/CLDEMO.msg", msgId,
-                         params);
+  return CatalogText(msgId, params, TOV_SOURCE_DIR "/tools/cmdlinedemo/CLDEMO.msg");
 }
 
 std::string ShortUsage() {

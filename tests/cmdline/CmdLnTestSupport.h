@@ -1,13 +1,15 @@
-// Helpers shared by the command-line tests: running an analyzer on a word list and
-// reading back the pending error it raised.
+// Helpers of the command-line tests: running an analyzer on a word list, reading back the
+// pending error it raised, and the texts of the catalog files.
 #ifndef CMDLNTESTSUPPORT_H
 #define CMDLNTESTSUPPORT_H
 
-#include "MORUnicodeString.h"
+#include "MORError.h"
 #include "TOVCmdLnAnalyzer.h"
-#include "TOVParamNLSMsgBldrRfHndlr.h"
+#include "TOVError.h"
+#include "TOVParamNLSMsgBldrCtlg.h"
 #include "TOVTestSupport.h"
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,45 +17,94 @@ namespace cmdtest {
 
 using Words = std::vector<std::string>;
 
-/// The UTF-8 form of text.
-std::string Utf8(const MORUnicodeString& text);
+inline std::string Utf8(const MORUnicodeString& text) {
+  return MORUnicodeString::EncodeUtf8(text, text.GetLengthInChar());
+}
 
-/// Analyze over the given words.
-long Analyze(TOVCmdLnAnalyzer& analyzer, const Words& words);
+inline long Analyze(TOVCmdLnAnalyzer& analyzer, const Words& words) {
+  std::vector<const char*> pointers;
+  for (const std::string& word : words)
+    pointers.push_back(word.c_str());
+  return analyzer.Analyze(pointers.data(), static_cast<int>(pointers.size()));
+}
 
-/// A handler on a new builder of message iMsgId of catalog "TOVBC".
-TOVParamNLSMsgBldrRfHndlr TovbcMsg(const char* iMsgId);
+inline TOVParamNLSMsgBldrRfHndlr TovbcMsg(const char* msgId) {
+  return TOVParamNLSMsgBldrRfHndlr(TOVRfHndlrNoAddRef, new TOVParamNLSMsgBldrCtlg("TOVBC", msgId));
+}
 
-/// One message of an error: catalog, id and parameters (empty id: no builder).
-struct SeenMsg {
-  std::string catalog;
-  std::string msgId;
-  Words params;
-};
+/// A message of an error: its id, then its parameters (empty when there is no builder).
+inline Words Describe(const TOVNLSMsgBldrRfHndlr& handler) {
+  Words seen;
+  if (handler.Get() == nullptr)
+    return seen;
+  seen.push_back(handler->GetMsgId());
+  if (handler->IsAKindOf("TOVParamNLSMsgBldrCtlg")) {
+    const auto* ctlg = static_cast<const TOVParamNLSMsgBldrCtlg*>(handler.Get());
+    EXPECT_STREQ(ctlg->GetMsgCatalogName(), "TOVBC");
+    for (int i = 0; i < ctlg->GetNbParameters(); ++i)
+      seen.push_back(Utf8(ctlg->GetParameter(i)));
+  }
+  return seen;
+}
 
-/// What the pending error of rc says; the error is forgotten afterwards.
+/// What the pending error of rc says; it is forgotten afterwards.
 struct SeenError {
-  bool present = false;
   int type = 0;
   long rc = 0;
-  SeenMsg request;
-  SeenMsg diagnostic;
-  SeenMsg advice;
-  std::string diagnosticText;       // the built diagnostic
-  const void* adviceBldr = nullptr; // the advice builder object itself
+  Words request, diagnostic;
+  std::string diagnosticText;
+  const void* advice = nullptr; // the advice builder itself
 };
-SeenError TakeError(long rc);
+inline SeenError TakeError(long rc) {
+  SeenError seen;
+  MORError* error = MORGetLastError(rc, nullptr);
+  if (error == nullptr || !error->IsAKindOf("TOVError")) {
+    ADD_FAILURE() << "no pending TOVError for " << rc;
+    return seen;
+  }
+  auto* tovError = static_cast<TOVError*>(error);
+  seen = {tovError->GetType(),
+          tovError->GetReturnCode(),
+          Describe(tovError->GetHRequestBldr()),
+          Describe(tovError->GetHDiagnosticBldr()),
+          Utf8(tovError->GetNLSDiagnostic()),
+          tovError->GetHAdviceBldr().Get()};
+  error->Release();
+  MORCleanLastError();
+  return seen;
+}
 
-/// The text of message iMsgId of the library's catalog file TOVBC, read directly from the
-/// file, with %1... replaced by params.
-std::string CatalogText(const std::string& msgId, const Words& params);
-/// The same for the catalog file at path.
-std::string CatalogFileText(const std::string& path, const std::string& msgId, const Words& params);
+/// Checks that rc is E_FAIL with a critical error whose request is "0013" with request
+/// and whose diagnostic is the id and parameters given.
+inline SeenError ExpectCmdLnError(long rc, const std::string& request, const Words& diagnostic) {
+  EXPECT_EQ(rc, E_FAIL);
+  SeenError seen = TakeError(rc);
+  EXPECT_EQ(seen.type, MORCriticalError);
+  EXPECT_EQ(seen.request, (Words{"0013", request}));
+  EXPECT_EQ(seen.diagnostic, diagnostic);
+  return seen;
+}
 
-/// Checks that rc is the failure E_FAIL of a critical error whose request is "0013" with
-/// iRequest and whose diagnostic is iMsgId with iParams; gives the error for more checks.
-SeenError ExpectCmdLnError(long rc, const std::string& iRequest, const std::string& iMsgId,
-                           const Words& iParams);
+/// Message msgId of a catalog file (the library's TOVBC by default), read from the file
+/// itself, with %1... replaced by params.
+inline std::string CatalogText(const std::string& msgId, const Words& params,
+                               std::string path = TOV_SOURCE_DIR "/catalogs/TOVBC.msg") {
+  std::ifstream in(path);
+  std::string prefix = msgId + " = ";
+  for (std::string line; std::getline(in, line);) {
+    if (line.compare(0, prefix.size(), prefix) != 0)
+      continue;
+    std::string text;
+    for (size_t i = prefix.size(); i < line.size(); ++i) {
+      bool param =
+          line[i] == '%' && i + 1 < line.size() && line[i + 1] >= '1' && line[i + 1] <= '9';
+      text += param ? params.at(static_cast<size_t>(line[++i] - '1')) : std::string(1, line[i]);
+    }
+    return text;
+  }
+  ADD_FAILURE() << "message " << msgId << " is not in " << path;
+  return std::string();
+}
 
 } // namespace cmdtest
 

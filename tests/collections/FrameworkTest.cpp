@@ -130,6 +130,12 @@ TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(list, b));
   list.Append(x[1]);
   EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(list, b));
+  // A null entry is compared like any object, not taken for the end.
+  TOVVector withNull(TOVContainerNothingAtDelete);
+  withNull.Append(nullptr);
+  withNull.Append(x[0]);
+  EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(withNull, b));
+  EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(b, withNull));
 }
 
 TEST(ContainerFramework, HandlerChecksTheClassOfTheObjectAndOfTheCopiedHandler) {

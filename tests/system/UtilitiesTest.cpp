@@ -86,6 +86,11 @@ TEST(Utilities, FreeTextEscapingRoundTrips) {
       EXPECT_EQ(std::string(formatted).find(sep), std::string::npos) << text << sep;
     }
   }
+  TOVString withNul("a");
+  withNul.Resize(3, '\0'); // NULs inside the text are kept
+  TOVString back = TOVUtilities::TranslateFormattedForProgramFreeText(
+      TOVUtilities::FormatFreeTextForProgram(withNul, "|"), "|");
+  EXPECT_TRUE(back == withNul);
   TOVGlobalObjectCleaner cleaner;
   EXPECT_FATAL(TOVUtilities::FormatFreeTextForProgram("a", "\\"), "The field separator is \\");
   EXPECT_FATAL(TOVUtilities::TranslateFormattedForProgramFreeText("a", "\\"),

@@ -131,7 +131,8 @@ TEST_F(ExtValue, StringNullStateAndAccess) {
 
 TEST_F(ExtValue, StringSetFromItselfOrItsOwnTextKeepsTheText) {
   TOVExtAnyString value("self");
-  value = value;
+  TOVExtAnyString& alias = value;
+  value = alias;
   EXPECT_STREQ("self", value.GetChars());
   value.SetExtChars(TOVExtAnyChars(value.GetChars()));
   EXPECT_STREQ("self", value.GetChars());

@@ -5,13 +5,37 @@
 #include "TOVFatalInternalError.h"
 #include "TOVRaiseError.h"
 
+#include <string_view>
+#include <unordered_map>
+
 TOV_IMPLEMENT_CLASS(TOVCmdLnAnalyzer, MORBaseUnknown)
+
+/// Every name of the declared options with the first option, in declaration order, that
+/// has it. The names are views of the options' own strings, which do not change while a
+/// command line is analysed.
+struct TOVCmdLnAnalyzer::NameIndex {
+  explicit NameIndex(const TOVCmdLnAnalyzer& iAnalyzer) {
+    int nbOptions = iAnalyzer._OptionSet.Size();
+    for (int i = 0; i < nbOptions; ++i) {
+      TOVCmdLnOpt* option = iAnalyzer.OptionAt(i);
+      const TOVVector& names = option->GetNameSet();
+      int nbNames = names.Size();
+      for (int j = 0; j < nbNames; ++j) {
+        const TOVString& name = *static_cast<const TOVString*>(names[j]);
+        byName.emplace(
+            std::string_view(static_cast<const char*>(name), static_cast<size_t>(name.Length())),
+            option);
+      }
+    }
+  }
+  std::unordered_map<std::string_view, TOVCmdLnOpt*> byName;
+};
 
 TOVCmdLnAnalyzer::TOVCmdLnAnalyzer(MORUnicodeString iCommandName,
                                    const TOVParamNLSMsgBldrRfHndlr& iHShortUsage)
     : _CommandName(std::move(iCommandName)), _HShortUsageBldr(iHShortUsage),
       _OptionSet(TOVContainerNothingAtDelete), _OptMngrSet(TOVContainerNothingAtDelete),
-      _pHelpOption(nullptr) {
+      _pHelpOption(nullptr), _pNameIndex(nullptr) {
   if (_HShortUsageBldr.Get() != nullptr)
     _HShortUsageBldr->SetParameter(0, _CommandName);
 }
@@ -56,6 +80,10 @@ TOVCmdLnOptMngr* TOVCmdLnAnalyzer::OptMngrAt(int i) const {
 TOVCmdLnOpt* TOVCmdLnAnalyzer::LookupOneOption(const char* iName) {
   if (iName == nullptr)
     iName = "";
+  if (_pNameIndex != nullptr) {
+    auto found = _pNameIndex->byName.find(std::string_view(iName));
+    return found == _pNameIndex->byName.end() ? nullptr : found->second;
+  }
   int nbOptions = _OptionSet.Size();
   for (int i = 0; i < nbOptions; ++i) {
     TOVCmdLnOpt* option = OptionAt(i);
@@ -102,6 +130,9 @@ long TOVCmdLnAnalyzer::Analyze(const char** iWords, int iCount) {
   if (iCount > 0 && iWords == nullptr)
     TOVFatalInternalError("TOVCmdLnAnalyzer::Analyze: no word list for ", iCount, " words");
   MORCleanLastError();
+  NameIndex index(*this);
+  NameIndex* outerIndex = _pNameIndex;
+  _pNameIndex = &index;
 
   TOVCmdLnOpt* associated = LookupOneOption("");
   unsigned int allArguments = 0;
@@ -133,6 +164,7 @@ long TOVCmdLnAnalyzer::Analyze(const char** iWords, int iCount) {
       result = GiveArgument(word, current, associated);
     }
   }
+  _pNameIndex = outerIndex;
   if (result == 0)
     result = RunChecks();
   return result;

@@ -1,5 +1,5 @@
 #include "MORBaseUnknownCmpAddr.h"
-#include "TOVGlobalObjectCleaner.h"
+#include "TOVSharedInstance.h"
 
 #include <cstdint>
 
@@ -9,8 +9,7 @@ MORBaseUnknownCmpAddr* MORBaseUnknownCmpAddr::_pGlobal = nullptr;
 
 MORBaseUnknownCmpAddr::~MORBaseUnknownCmpAddr() {
   // The shared instance dies with the cleaner; a later GetGlobal makes a new one.
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 int MORBaseUnknownCmpAddr::CompareObjects(const MORBaseUnknown* a, const MORBaseUnknown* b) const {
@@ -20,10 +19,5 @@ int MORBaseUnknownCmpAddr::CompareObjects(const MORBaseUnknown* a, const MORBase
 }
 
 MORBaseUnknownCmpAddr& MORBaseUnknownCmpAddr::GetGlobal() {
-  if (_pGlobal == nullptr) {
-    MORBaseUnknownCmpAddr* made = new MORBaseUnknownCmpAddr;
-    TOVGlobalObjectCleaner::Add(made);
-    _pGlobal = made;
-  }
-  return *_pGlobal;
+  return TOVGetSharedInstance(_pGlobal);
 }

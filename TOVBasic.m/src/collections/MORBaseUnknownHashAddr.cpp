@@ -1,5 +1,5 @@
 #include "MORBaseUnknownHashAddr.h"
-#include "TOVGlobalObjectCleaner.h"
+#include "TOVSharedInstance.h"
 
 #include <cstdint>
 
@@ -9,8 +9,7 @@ MORBaseUnknownHashAddr* MORBaseUnknownHashAddr::_pGlobal = nullptr;
 
 MORBaseUnknownHashAddr::~MORBaseUnknownHashAddr() {
   // The shared instance dies with the cleaner; a later GetGlobal makes a new one.
-  if (_pGlobal == this)
-    _pGlobal = nullptr;
+  TOVForgetSharedInstance(_pGlobal, this);
 }
 
 unsigned int MORBaseUnknownHashAddr::Code(const MORBaseUnknown* obj) const {
@@ -26,10 +25,5 @@ unsigned int MORBaseUnknownHashAddr::Code(const MORBaseUnknown* obj) const {
 }
 
 MORBaseUnknownHashAddr& MORBaseUnknownHashAddr::GetGlobal() {
-  if (_pGlobal == nullptr) {
-    MORBaseUnknownHashAddr* made = new MORBaseUnknownHashAddr;
-    TOVGlobalObjectCleaner::Add(made);
-    _pGlobal = made;
-  }
-  return *_pGlobal;
+  return TOVGetSharedInstance(_pGlobal);
 }

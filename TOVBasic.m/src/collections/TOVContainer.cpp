@@ -61,13 +61,10 @@ unsigned int TOVContainer::ContainsSameObjects(const TOVContainer& other) const 
     return 0;
   TOVIterator* it = MakeIterator(nullptr);
   unsigned int same = 1;
-  // Null entries are skipped: a null from Next ends the walk.
-  while (MORBaseUnknown* obj = it->Next()) {
-    if (!other.Contains(obj)) {
-      same = 0;
-      break;
-    }
-  }
+  // Counted rather than walked to the first null: a null entry is an object like any
+  // other, and must be found in the other container too.
+  for (int i = Size(); i > 0 && same; --i)
+    same = other.Contains(it->Next());
   it->Release();
   return same;
 }

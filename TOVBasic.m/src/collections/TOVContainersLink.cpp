@@ -39,9 +39,10 @@ void TOVContainersLink::FillAndAddContainer(TOVContainer* c) {
     TOVContainer* reference = TOVCheckedCast<TOVContainer>((*_pContainerSet)[0]);
     if (reference == nullptr)
       TOVFatalInternalError("pContainerRef is NULL");
+    // Counted rather than walked to the first null, so that null entries are copied too.
     TOVIterator* it = reference->MakeIterator(nullptr);
-    while (MORBaseUnknown* obj = it->Next())
-      c->Add(obj, 1);
+    for (int i = reference->Size(); i > 0; --i)
+      c->Add(it->Next(), 1);
     it->Release();
   }
   AddContainer(c);

@@ -27,14 +27,14 @@ int TOVHashIterator::PatternBucket() const {
 void TOVHashIterator::ToBegin() {
   if (_pTable == nullptr)
     return;
-  int index = WithPattern() ? PatternBucket() : 0;
+  int index = PatternFlag() ? PatternBucket() : 0;
   _Cursor.SetPosition(index, &_pTable->_pBuckets[index]._Head);
 }
 
 void TOVHashIterator::ToEnd() {
   if (_pTable == nullptr)
     return;
-  int index = WithPattern() ? PatternBucket() : _pTable->_Dimension - 1;
+  int index = PatternFlag() ? PatternBucket() : _pTable->_Dimension - 1;
   _Cursor.SetPosition(index, &_pTable->_pBuckets[index]._Tail);
 }
 
@@ -73,7 +73,7 @@ MORBaseUnknown* TOVHashIterator::Next() {
       _Cursor.SetPosition(index, entry);
       return entry->_pObject;
     }
-    if (WithPattern() || index == _pTable->_Dimension - 1) {
+    if (PatternFlag() || index == _pTable->_Dimension - 1) {
       _Cursor.SetPosition(index, entry);
       return nullptr;
     }
@@ -98,7 +98,7 @@ MORBaseUnknown* TOVHashIterator::Previous() {
       _Cursor.SetPosition(index, entry);
       return entry->_pObject;
     }
-    if (WithPattern() || index == 0) {
+    if (PatternFlag() || index == 0) {
       _Cursor.SetPosition(index, entry);
       return nullptr;
     }

@@ -39,6 +39,19 @@ void TOVList::CopyFrom(TOVList& other) {
   SetWhatToDoAtDelete(other.WhatToDoAtDelete());
 }
 
+namespace {
+
+// Lets a link of the list go. A link that nobody else holds (the usual case) is deleted
+// at once, which is what its Release would do, without the atomic count change.
+inline void FreeLink(TOVListLink* link) {
+  if (link->GetRefCount() == 1)
+    delete link;
+  else
+    FreeLink(link);
+}
+
+} // namespace
+
 TOVListLink* TOVList::CheckedNext(const TOVListLink* link) {
   TOVListLink* next = link != nullptr ? link->GetNext() : nullptr;
   if (next == nullptr)
@@ -87,7 +100,7 @@ MORBaseUnknown* TOVList::RemoveLink(TOVListLink* link, bool tell) {
   TOVListLink* previous = CheckedPrevious(link);
   next->SetPrevious(previous);
   previous->SetNext(next);
-  link->Release();
+  FreeLink(link);
   --_Size;
   return obj;
 }
@@ -118,7 +131,7 @@ void TOVList::FreeLinks(bool release) {
     TOVListLink* next = CheckedNext(link);
     if (release && link->GetData() != nullptr)
       link->GetData()->Release();
-    link->Release();
+    FreeLink(link);
     link = next;
   }
 }

@@ -36,7 +36,7 @@ MORBaseUnknown* TOVListIterator::Next() {
   const TOVListLink* tail = &_pList->_Tail;
   if (link != tail)
     link = TOVList::CheckedNext(link);
-  if (WithPattern() && link != tail && !Matches(link->GetData()))
+  if (PatternFlag() && link != tail && !Matches(link->GetData()))
     link = _pList->Search(link, true, GetPattern(), GetComparator());
   _Cursor.SetLink(link);
   return link != tail ? link->GetData() : nullptr;
@@ -50,7 +50,7 @@ MORBaseUnknown* TOVListIterator::Previous() {
   const TOVListLink* head = &list->_Head;
   if (link != head)
     link = TOVList::CheckedPrevious(link);
-  if (WithPattern() && link != head && !Matches(link->GetData()))
+  if (PatternFlag() && link != head && !Matches(link->GetData()))
     link = list->Search(link, false, GetPattern(), GetComparator());
   _Cursor.SetLink(link);
   return link != head ? link->GetData() : nullptr;

@@ -25,11 +25,25 @@ const TOVVector* TOVVectorIterator::CheckedVector() const {
 }
 
 MORBaseUnknown* TOVVectorIterator::Next() {
+  // The common step, without a pattern and inside the vector, takes no call.
+  const TOVVector* v = _pVector;
+  if (v != nullptr && !PatternFlag()) {
+    const int index = _Cursor.GetIndex() + 1;
+    // One unsigned comparison tells both that index is not negative and below the size.
+    if (static_cast<unsigned int>(index) < static_cast<unsigned int>(v->_Size)) {
+      _Cursor.SetIndex(index);
+      return v->_pContents[index];
+    }
+  }
+  return NextSearching();
+}
+
+MORBaseUnknown* TOVVectorIterator::NextSearching() {
   const TOVVector* v = CheckedVector();
   int index = _Cursor.GetIndex();
   if (index < v->_Size)
     ++index;
-  if (WithPattern()) {
+  if (PatternFlag()) {
     index = v->Search(index, 1, _Restart, GetPattern(), GetComparator());
     _Restart = 0;
   }
@@ -45,7 +59,7 @@ MORBaseUnknown* TOVVectorIterator::Previous() {
   int index = _Cursor.GetIndex();
   if (index >= 0)
     --index;
-  if (WithPattern()) {
+  if (PatternFlag()) {
     index = v->Search(index, 0, _Restart, GetPattern(), GetComparator());
     _Restart = 0;
   }

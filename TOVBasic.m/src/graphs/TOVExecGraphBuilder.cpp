@@ -5,30 +5,285 @@
 #include "TOVExecGraphStep.h"
 #include "TOVExecGraphStepLink.h"
 #include "TOVExecGraphStepLinkCmpParentStep.h"
-#include "TOVExecGraphStepLinkCmpParentStepStep.h"
-#include "TOVExecGraphStepLinkHashParentStepStep.h"
 #include "TOVFatalInternalError.h"
 #include "TOVHashTable.h"
-#include "TOVIterator.h"
+#include "TOVKindOf.h"
+#include "TOVPointerIndex.h"
 #include "TOVSortedVector.h"
 
-#include <deque>
-#include <unordered_map>
-#include <unordered_set>
+#include <algorithm>
+#include <cstdint>
 #include <vector>
+
+// The phases work on a dense view of the graph: every node gets an index (the nodes of
+// the node vector first, in its order), and the links of each parent are the entries
+// first[i] to first[i + 1] - 1 of one array, in the order of the sorted link vector. So
+// the links of a node are found once, in linear time overall, and the walks use arrays
+// instead of searches and tables of objects.
 
 namespace {
 
-/// Size of the builder's working tables when they are made.
-const int kTableSize = 256;
+/// Nodes and node links as arrays.
+struct NodeGraph {
+  TOVPointerIndex<TOVExecGraphNode> index;
+  std::vector<int> first; // links of node i: child[first[i]] .. child[first[i + 1] - 1]
+  std::vector<int> child;
 
-/// An iterator over the node links whose parent is node.
-TOVIterator* LinksOf(const TOVExecGraphNode* node, const TOVSortedVector& nodeLinks) {
-  return nodeLinks.LookupAll(node, TOVExecGraphNodeLinkCmpParentNode::GetGlobal());
+  explicit NodeGraph(size_t expected) : index(expected) {}
+  int IndexOf(TOVExecGraphNode* node) { return index.IndexOf(node); }
+  TOVExecGraphNode& Node(int i) const { return *index.Items()[i]; }
+  size_t Size() const { return index.Size(); }
+};
+
+/// The view of nodes (may be null: nodes are then indexed as the links reach them) and
+/// of the links of nodeLinks; a link without parent node leads nowhere.
+NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks) {
+  const int links = nodeLinks.Size();
+  NodeGraph g(nodes != nullptr ? static_cast<size_t>(nodes->Size()) : static_cast<size_t>(links));
+  if (nodes != nullptr)
+    for (int i = 0; i < nodes->Size(); ++i)
+      g.IndexOf(TOVCheckedCast<TOVExecGraphNode>((*nodes)[i]));
+  std::vector<std::pair<int, int>> pairs;
+  pairs.reserve(links);
+  for (int i = 0; i < links; ++i) {
+    const TOVExecGraphNodeLink* link = TOVKindOf<TOVExecGraphNodeLink>(nodeLinks[i]);
+    if (link == nullptr)
+      link = TOVCheckedCast<TOVExecGraphNodeLink>(nodeLinks[i]);
+    if (link->GetParentNode() != nullptr)
+      pairs.emplace_back(g.IndexOf(link->GetParentNode()), g.IndexOf(&link->GetNode()));
+  }
+  // Counting sort by parent, keeping the vector's order within each parent.
+  const size_t n = g.Size();
+  g.first.assign(n + 1, 0);
+  for (auto& [p, c] : pairs)
+    ++g.first[p + 1];
+  for (size_t i = 0; i < n; ++i)
+    g.first[i + 1] += g.first[i];
+  std::vector<int> next(g.first.begin(), g.first.end() - 1);
+  g.child.resize(pairs.size());
+  for (auto& [p, c] : pairs)
+    g.child[next[p]++] = c;
+  return g;
 }
 
-TOVExecGraphStep* EffectiveStep(const TOVExecGraphNode& node) {
-  return node.GetHStep().Get();
+// Path-based strongly connected components from node start, with explicit stacks: `open`
+// holds the visited nodes whose cycle is not settled yet, `bounds` the place in `open` of
+// the first node of each group of nodes known to share a cycle. When a node ends its
+// walk while it is still the first of its group, the group is complete: every other node
+// of it gets the first node's step. These are exactly the nodes that merging along each
+// cycle met would merge, without rescanning the chain at every link. openAt holds, per
+// node, its place in `open` (-1 when not open). Reached nodes get build step 1 and stand
+// at path entries depth - 1 upward while they are walked.
+void TreatLoopsFrom(NodeGraph& g, int start, std::vector<int>& openAt, TOVVector& path, int depth) {
+  std::vector<int> open, bounds;
+  std::vector<std::pair<int, int>> walk; // node, next link
+  auto enter = [&](int v) {
+    openAt[v] = static_cast<int>(open.size());
+    bounds.push_back(openAt[v]);
+    open.push_back(v);
+    walk.emplace_back(v, g.first[v]);
+  };
+  enter(start);
+  int d = depth;
+  while (!walk.empty()) {
+    auto& [v, next] = walk.back();
+    if (next < g.first[v + 1]) {
+      const int w = g.child[next++];
+      TOVExecGraphNode& child = g.Node(w);
+      const int buildStep = child.GetBuildStep();
+      if (buildStep == 0) {
+        child.SetBuildStep(1);
+        path.Set(d++, &child);
+        enter(w);
+      } else if (buildStep == 1) {
+        // A node of an unsettled group closes a cycle: every group above it joins its
+        // group. Settled nodes (and nodes of earlier walks) are reached by another branch.
+        if (openAt[w] >= 0)
+          while (bounds.back() > openAt[w])
+            bounds.pop_back();
+      } else {
+        TOVFatalInternalError("BuildStep should be 0 or 1, and it's equal to ", buildStep);
+      }
+      continue;
+    }
+    const int done = v;
+    walk.pop_back();
+    --d;
+    if (bounds.back() != openAt[done])
+      continue;
+    bounds.pop_back();
+    const TOVExecGraphStepRfHndlr& step = g.Node(done).GetHStep();
+    for (size_t i = openAt[done] + 1; i < open.size(); ++i) {
+      TOVExecGraphNode& member = g.Node(open[i]);
+      if (member.GetHStep().Get() != step.Get())
+        member.OverrideHStep(step);
+      openAt[open[i]] = -1;
+    }
+    open.resize(openAt[done]);
+    openAt[done] = -1;
+  }
+}
+
+/// Step analysis from node start: every node reached with build step 1 gets build step
+/// 2 and tells onStep(its step); every link between nodes of different steps tells
+/// onLink(parent step, step).
+template <class OnStep, class OnLink>
+void AnalyzeStepsFrom(const NodeGraph& g, int start, OnStep onStep, OnLink onLink) {
+  std::vector<int> pending{start};
+  while (!pending.empty()) {
+    const int v = pending.back();
+    pending.pop_back();
+    TOVExecGraphNode& node = g.Node(v);
+    const int buildStep = node.GetBuildStep();
+    if (buildStep == 2)
+      continue;
+    if (buildStep != 1)
+      TOVFatalInternalError("BuildStep should be 1 or 2, and it's equal to ", buildStep);
+    node.SetBuildStep(2);
+    TOVExecGraphStep* step = node.GetHStep().Get();
+    onStep(step);
+    for (int e = g.first[v]; e < g.first[v + 1]; ++e) {
+      TOVExecGraphNode& child = g.Node(g.child[e]);
+      TOVExecGraphStep* childStep = child.GetHStep().Get();
+      if (childStep != step)
+        onLink(step, childStep);
+      if (child.GetBuildStep() != 2)
+        pending.push_back(g.child[e]);
+    }
+  }
+}
+
+/// Steps and step links as arrays, for the rank walk.
+struct StepGraph {
+  TOVPointerIndex<TOVExecGraphStep> index;
+  std::vector<int> first;
+  std::vector<int> child;
+
+  explicit StepGraph(size_t expected) : index(expected) {}
+  int IndexOf(TOVExecGraphStep* step) { return index.IndexOf(step); }
+  TOVExecGraphStep& Step(int i) const { return *index.Items()[i]; }
+  size_t Size() const { return index.Size(); }
+  /// Links (parent index, step index) grouped by parent, in the given order.
+  void SetLinks(const std::vector<std::pair<int, int>>& links) {
+    const size_t n = Size();
+    first.assign(n + 1, 0);
+    for (auto& [p, c] : links)
+      ++first[p + 1];
+    for (size_t i = 0; i < n; ++i)
+      first[i + 1] += first[i];
+    std::vector<int> next(first.begin(), first.end() - 1);
+    child.resize(links.size());
+    for (auto& [p, c] : links)
+      child[next[p]++] = c;
+  }
+};
+
+// Longest paths in time linear in the number of links. A walk from the start steps
+// finds the steps reached and the links that close a cycle left among steps (ignored,
+// as a walk along the links would stop there); then each step is ranked once all its
+// parents are. The parent step is a parent through which the step gets its final rank:
+// among several, the one of lowest index (in a build, the step of the earliest node of
+// the node vector). parent (may be null) stands above the start steps, with rank
+// startRank - 1; it is index parentAt in g, or -1 when it has no index there.
+void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
+               const std::vector<int>& starts, int startRank) {
+  enum : char { kNew = 0, kOnWalk = 1, kWalked = 2 };
+  const size_t n = g.Size();
+  std::vector<char> state(n, kNew);
+  std::vector<char> ignored(g.child.size(), 0);
+  std::vector<int> parentsLeft(n, 0);
+  std::vector<std::pair<int, int>> walk; // step, next link
+  if (parentAt >= 0)
+    state[parentAt] = kOnWalk;
+  for (int s : starts) {
+    if (state[s] != kNew)
+      continue;
+    state[s] = kOnWalk;
+    walk.emplace_back(s, g.first[s]);
+    while (!walk.empty()) {
+      auto& [v, next] = walk.back();
+      if (next == g.first[v + 1]) {
+        state[v] = kWalked;
+        walk.pop_back();
+        continue;
+      }
+      const int e = next++;
+      const int w = g.child[e];
+      if (state[w] == kOnWalk) {
+        ignored[e] = 1;
+        continue;
+      }
+      ++parentsLeft[w];
+      if (state[w] == kNew) {
+        state[w] = kOnWalk;
+        walk.emplace_back(w, g.first[w]);
+      }
+    }
+  }
+
+  std::vector<int> best(n, 0), bestParent(n, -1), ready;
+  for (int s : starts)
+    if (startRank > best[s])
+      best[s] = startRank;
+  for (int s : starts)
+    if (parentsLeft[s] == 0 && state[s] == kWalked) {
+      state[s] = kNew; // queued once
+      ready.push_back(s);
+    }
+  for (size_t head = 0; head < ready.size(); ++head) {
+    const int v = ready[head];
+    TOVExecGraphStep& step = g.Step(v);
+    step.SetRankIfGreater(best[v]);
+    step.SetParentStep(bestParent[v] >= 0 ? &g.Step(bestParent[v]) : parent);
+    const int childRank = step.GetRank() + 1;
+    for (int e = g.first[v]; e < g.first[v + 1]; ++e) {
+      if (ignored[e])
+        continue;
+      const int w = g.child[e];
+      if (childRank > best[w] ||
+          (childRank == best[w] && bestParent[w] >= 0 && v < bestParent[w])) {
+        best[w] = childRank;
+        bestParent[w] = v;
+      }
+      if (--parentsLeft[w] == 0)
+        ready.push_back(w);
+    }
+  }
+}
+
+/// The step-link view of stepLinks, and the steps of the links whose parent is parent.
+StepGraph MakeStepGraph(const TOVSortedVector& stepLinks, const TOVExecGraphStep* parent,
+                        std::vector<int>& starts) {
+  StepGraph g(static_cast<size_t>(stepLinks.Size()));
+  std::vector<std::pair<int, int>> links;
+  for (int i = 0; i < stepLinks.Size(); ++i) {
+    const TOVExecGraphStepLink* link = TOVCheckedCast<TOVExecGraphStepLink>(stepLinks[i]);
+    const int step = g.IndexOf(&link->GetStep());
+    if (link->GetParentStep() == parent)
+      starts.push_back(step);
+    else if (link->GetParentStep() != nullptr)
+      links.emplace_back(g.IndexOf(link->GetParentStep()), step);
+  }
+  g.SetLinks(links);
+  return g;
+}
+
+/// Adds the links to stepLinks in the order of its comparator: when that is the parent
+/// step comparator itself, ordering by parent address here avoids a sort by comparator.
+void AddSorted(TOVSortedVector& stepLinks, std::vector<TOVExecGraphStepLink*>& links) {
+  const TOVComparator& byParentStep = TOVExecGraphStepLinkCmpParentStep::GetGlobal();
+  const bool ordered = stepLinks.GetComparator().GetMetaObject() == byParentStep.GetMetaObject();
+  if (ordered)
+    std::stable_sort(links.begin(), links.end(), [](const auto* a, const auto* b) {
+      return reinterpret_cast<uintptr_t>(a->GetParentStep()) <
+             reinterpret_cast<uintptr_t>(b->GetParentStep());
+    });
+  for (TOVExecGraphStepLink* link : links)
+    stepLinks.Add(link, 1);
+  if (ordered)
+    stepLinks.SetIsSorted(1, 0);
+  else
+    stepLinks.Sort();
 }
 
 } // namespace
@@ -48,218 +303,109 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
         " refuses the comparator ", byParentStep.IsA());
   if (nodes.IsEmpty())
     return;
+  NodeGraph g = MakeNodeGraph(&nodes, nodeLinkSVParentNode);
+  const int count = nodes.Size();
 
   // Loop treatment.
   TOVVector path(TOVContainerNothingAtDelete);
-  for (int i = 0; i < nodes.Size(); ++i) {
-    TOVExecGraphNode* node = TOVCheckedCast<TOVExecGraphNode>(nodes[i]);
-    if (node->GetBuildStep() == 0) {
-      node->SetBuildStep(1);
-      path.Set(0, node);
-      TreatLoops(*node, nodeLinkSVParentNode, path, 1);
+  std::vector<int> openAt(g.Size(), -1);
+  for (int i = 0; i < count; ++i) {
+    TOVExecGraphNode& node = g.Node(i);
+    if (node.GetBuildStep() == 0) {
+      node.SetBuildStep(1);
+      path.Set(0, &node);
+      TreatLoopsFrom(g, i, openAt, path, 1);
     } else if (i == 0) {
       TOVFatalInternalError("Build() can't be called twice");
     }
   }
 
-  // Step analysis.
-  TOVHashTable linkSet(TOVExecGraphStepLinkHashParentStepStep::GetGlobal(),
-                       TOVExecGraphStepLinkCmpParentStepStep::GetGlobal(),
-                       TOVContainerNothingAtDelete, kTableSize);
-  TOVHashTable allSteps(TOVContainerNothingAtDelete, kTableSize);
-  TOVHashTable childSteps(TOVContainerNothingAtDelete, kTableSize);
-  for (int i = 0; i < nodes.Size(); ++i)
-    AnalyzeSteps(*static_cast<TOVExecGraphNode*>(nodes[i]), nodeLinkSVParentNode,
-                 stepLinkSVParentStep, linkSet, allSteps, childSteps);
+  // Step analysis: steps get indexes in the order of their first node.
+  StepGraph steps(static_cast<size_t>(count));
+  std::vector<std::pair<int, int>> pairs;
+  auto onStep = [&](TOVExecGraphStep* step) { steps.IndexOf(step); };
+  auto onLink = [&](TOVExecGraphStep* parent, TOVExecGraphStep* step) {
+    pairs.emplace_back(steps.IndexOf(parent), steps.IndexOf(step));
+  };
+  for (int i = 0; i < count; ++i)
+    if (g.Node(i).GetBuildStep() == 1)
+      onStep(g.Node(i).GetHStep().Get());
+  for (int i = 0; i < count; ++i)
+    AnalyzeStepsFrom(g, i, onStep, onLink);
 
-  // Roots: the steps that are no link's step.
-  int roots = 0;
-  TOVIterator* steps = allSteps.MakeIterator(nullptr);
-  while (MORBaseUnknown* step = steps->Next()) {
-    if (!childSteps.Contains(step)) {
-      stepLinkSVParentStep.Add(
-          new TOVExecGraphStepLink(nullptr, *static_cast<TOVExecGraphStep*>(step)), 1);
-      ++roots;
+  // One step link per pair of steps: grouped by parent, a step seen twice in a group is
+  // a duplicate. Then the roots: the steps that are no link's step.
+  steps.SetLinks(pairs);
+  const int stepCount = static_cast<int>(steps.Size());
+  std::vector<int> seenIn(stepCount, -1);
+  std::vector<char> hasParent(stepCount, 0);
+  std::vector<std::pair<int, int>> links;
+  std::vector<TOVExecGraphStepLink*> made;
+  for (int p = 0; p < stepCount; ++p)
+    for (int e = steps.first[p]; e < steps.first[p + 1]; ++e) {
+      const int c = steps.child[e];
+      if (seenIn[c] == p)
+        continue;
+      seenIn[c] = p;
+      hasParent[c] = 1;
+      links.emplace_back(p, c);
+      made.push_back(new TOVExecGraphStepLink(&steps.Step(p), steps.Step(c)));
     }
-  }
-  steps->Release();
-  if (roots == 0)
+  std::vector<int> roots;
+  for (int s = 0; s < stepCount; ++s)
+    if (!hasParent[s]) {
+      roots.push_back(s);
+      made.push_back(new TOVExecGraphStepLink(nullptr, steps.Step(s)));
+    }
+  AddSorted(stepLinkSVParentStep, made);
+  if (roots.empty())
     TOVFatalInternalError("No root step found");
 
-  stepLinkSVParentStep.Sort();
-  InitRankAndSetLastParentStep(nullptr, stepLinkSVParentStep);
+  steps.SetLinks(links);
+  RankSteps(steps, nullptr, -1, roots, 1);
 }
 
-// Path-based strongly connected components, with explicit stacks: `open` holds the
-// visited nodes whose cycle is not settled yet, `bounds` the index in `open` of the first
-// node of each group of nodes known to share a cycle. When a node ends its walk while it
-// is still the first of its group, the group is complete: every other node of it gets
-// the first node's step. These are exactly the nodes that a walk merging along each
-// cycle met would merge, without rescanning the chain at every link.
 void TOVExecGraphBuilder::TreatLoops(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,
                                      TOVVector& path, int depth) {
-  std::unordered_map<const TOVExecGraphNode*, int> openIndex; // -1 once settled
-  std::vector<TOVExecGraphNode*> open;
-  std::vector<int> bounds;
-  std::vector<TOVIterator*> links; // of each chain entry from depth - 1 up
-  auto enter = [&](TOVExecGraphNode& n) {
-    openIndex[&n] = static_cast<int>(open.size());
-    bounds.push_back(static_cast<int>(open.size()));
-    open.push_back(&n);
-    links.push_back(LinksOf(&n, nodeLinks));
-  };
-  enter(node);
-  int d = depth;
-  while (!links.empty()) {
-    if (MORBaseUnknown* next = links.back()->Next()) {
-      TOVExecGraphNode& child = static_cast<TOVExecGraphNodeLink*>(next)->GetNode();
-      const int buildStep = child.GetBuildStep();
-      if (buildStep == 0) {
-        child.SetBuildStep(1);
-        path.Set(d++, &child);
-        enter(child);
-      } else if (buildStep == 1) {
-        // A node of an unsettled group closes a cycle: every group above it joins its
-        // group. Settled nodes (and nodes of earlier walks) are reached by another branch.
-        auto found = openIndex.find(&child);
-        if (found != openIndex.end() && found->second >= 0)
-          while (bounds.back() > found->second)
-            bounds.pop_back();
-      } else {
-        TOVFatalInternalError("BuildStep should be 0 or 1, and it's equal to ", buildStep);
-      }
-      continue;
-    }
-    links.back()->Release();
-    links.pop_back();
-    TOVExecGraphNode& done = *static_cast<TOVExecGraphNode*>(path[--d]);
-    const int index = openIndex[&done];
-    if (bounds.back() != index)
-      continue;
-    bounds.pop_back();
-    const TOVExecGraphStepRfHndlr& step = done.GetHStep();
-    for (size_t i = index + 1; i < open.size(); ++i) {
-      if (EffectiveStep(*open[i]) != step.Get())
-        open[i]->OverrideHStep(step);
-      openIndex[open[i]] = -1;
-    }
-    openIndex[&done] = -1;
-    open.resize(index);
-  }
+  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks);
+  std::vector<int> openAt(g.Size() + 1, -1);
+  const int start = g.IndexOf(&node);
+  if (start + 1 > static_cast<int>(g.first.size()) - 1)
+    g.first.push_back(g.first.back()); // a node without links
+  TreatLoopsFrom(g, start, openAt, path, depth);
 }
 
 void TOVExecGraphBuilder::AnalyzeSteps(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,
                                        TOVSortedVector& stepLinks, TOVHashTable& linkSet,
                                        TOVHashTable& allSteps, TOVHashTable& childSteps) {
-  std::vector<TOVExecGraphNode*> pending{&node};
-  while (!pending.empty()) {
-    TOVExecGraphNode* current = pending.back();
-    pending.pop_back();
-    const int buildStep = current->GetBuildStep();
-    if (buildStep == 2)
-      continue;
-    if (buildStep != 1)
-      TOVFatalInternalError("BuildStep should be 1 or 2, and it's equal to ", buildStep);
-    current->SetBuildStep(2);
-    TOVExecGraphStep* step = EffectiveStep(*current);
-    if (!allSteps.Contains(step))
-      allSteps.Add(step, 1);
-    TOVIterator* links = LinksOf(current, nodeLinks);
-    while (MORBaseUnknown* next = links->Next()) {
-      TOVExecGraphNode& child = static_cast<TOVExecGraphNodeLink*>(next)->GetNode();
-      TOVExecGraphStep* childStep = EffectiveStep(child);
-      if (childStep != step) {
-        TOVExecGraphStepLink* link = new TOVExecGraphStepLink(step, *childStep);
+  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks);
+  const int start = g.IndexOf(&node);
+  if (start + 1 > static_cast<int>(g.first.size()) - 1)
+    g.first.push_back(g.first.back()); // a node without links
+  AnalyzeStepsFrom(
+      g, start,
+      [&](TOVExecGraphStep* step) {
+        if (!allSteps.Contains(step))
+          allSteps.Add(step, 1);
+      },
+      [&](TOVExecGraphStep* parent, TOVExecGraphStep* step) {
+        TOVExecGraphStepLink* link = new TOVExecGraphStepLink(parent, *step);
         if (linkSet.LookupOne(link) != nullptr) {
           link->Release();
-        } else {
-          linkSet.Add(link, 1);
-          stepLinks.Add(link, 1);
-          if (!childSteps.Contains(childStep))
-            childSteps.Add(childStep, 1);
+          return;
         }
-      }
-      if (child.GetBuildStep() != 2)
-        pending.push_back(&child);
-    }
-    links->Release();
-  }
+        linkSet.Add(link, 1);
+        stepLinks.Add(link, 1);
+        if (!childSteps.Contains(step))
+          childSteps.Add(step, 1);
+      });
 }
 
-// Longest paths in time linear in the number of links: a walk from the start steps
-// finds the steps reached and the links that close a cycle left among steps (ignored,
-// as a walk along the links would stop there); then each step is ranked once all its
-// parents are, in the order in which its last parent is ranked. The parent step is the
-// first ranked parent through which the step gets its final rank.
 void TOVExecGraphBuilder::InitRankAndSetLastParentStep(const TOVExecGraphStep* parentStep,
                                                        const TOVSortedVector& stepLinks) {
-  enum { kOnWalk = 1, kWalked = 2 };
-  std::unordered_map<const TOVExecGraphStep*, int> state;
-  std::unordered_map<const TOVExecGraphStep*, int> parentsLeft;
-  std::unordered_set<const TOVExecGraphStepLink*> cycleLinks;
-  std::vector<std::pair<const TOVExecGraphStep*, TOVIterator*>> walk;
-  auto childrenOf = [&](const TOVExecGraphStep* step) {
-    return stepLinks.LookupAll(step, TOVExecGraphStepLinkCmpParentStep::GetGlobal());
-  };
-  state[parentStep] = kOnWalk;
-  walk.emplace_back(parentStep, childrenOf(parentStep));
-  while (!walk.empty()) {
-    MORBaseUnknown* next = walk.back().second->Next();
-    if (next == nullptr) {
-      walk.back().second->Release();
-      state[walk.back().first] = kWalked;
-      walk.pop_back();
-      continue;
-    }
-    const auto* link = static_cast<const TOVExecGraphStepLink*>(next);
-    const TOVExecGraphStep* child = &link->GetStep();
-    int& childState = state[child];
-    if (childState == kOnWalk) {
-      cycleLinks.insert(link);
-      continue;
-    }
-    if (walk.back().first != parentStep)
-      ++parentsLeft[child];
-    if (childState == 0) {
-      childState = kOnWalk;
-      walk.emplace_back(child, childrenOf(child));
-    }
-  }
-
+  std::vector<int> starts;
+  StepGraph g = MakeStepGraph(stepLinks, parentStep, starts);
+  const int parentAt = g.index.Find(parentStep);
   const int startRank = parentStep != nullptr ? parentStep->GetRank() + 1 : 1;
-  std::unordered_map<const TOVExecGraphStep*, int> best;
-  std::deque<TOVExecGraphStep*> ready;
-  auto offer = [&](const TOVExecGraphStep* parent, TOVExecGraphStep& step, int rank) {
-    int& known = best[&step];
-    if (rank > known) {
-      known = rank;
-      step.SetParentStep(parent);
-    }
-  };
-  TOVIterator* first = childrenOf(parentStep);
-  while (MORBaseUnknown* next = first->Next()) {
-    const auto* link = static_cast<const TOVExecGraphStepLink*>(next);
-    if (cycleLinks.count(link) != 0)
-      continue;
-    offer(parentStep, link->GetStep(), startRank);
-    if (parentsLeft[&link->GetStep()] == 0)
-      ready.push_back(&link->GetStep());
-  }
-  first->Release();
-  while (!ready.empty()) {
-    TOVExecGraphStep* step = ready.front();
-    ready.pop_front();
-    step->SetRankIfGreater(best[step]);
-    const int childRank = step->GetRank() + 1;
-    TOVIterator* children = childrenOf(step);
-    while (MORBaseUnknown* next = children->Next()) {
-      const auto* link = static_cast<const TOVExecGraphStepLink*>(next);
-      if (cycleLinks.count(link) != 0)
-        continue;
-      offer(step, link->GetStep(), childRank);
-      if (--parentsLeft[&link->GetStep()] == 0)
-        ready.push_back(&link->GetStep());
-    }
-    children->Release();
-  }
+  RankSteps(g, parentStep, parentAt, starts, startRank);
 }

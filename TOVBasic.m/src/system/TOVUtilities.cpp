@@ -24,6 +24,14 @@ bool SeparatorAt(const TOVString& text, int pos, const TOVString& separator) {
                      static_cast<size_t>(n)) == 0;
 }
 
+// Appends one character, a NUL included.
+void AppendChar(TOVString& text, char c) {
+  if (c == '\0')
+    text.Resize(text.Length() + 1, '\0');
+  else
+    text.Concat(&c, 1);
+}
+
 } // namespace
 
 TOVString TOVUtilities::ConvertGUIDToString(const MORGUID& iGuid) {
@@ -130,8 +138,11 @@ MORUnicodeString TOVUtilities::GetWindowsBasicLastErrorMsg() {
   // Only the codes the platform describes have a text; for the others (which strerror
   // would call "Unknown error") the library's own message names the code.
   const char* text = strerrordesc_np(code);
-  if (text != nullptr)
-    return MORUnicodeString(text);
+  if (text != nullptr) {
+    MORUnicodeString result(text);
+    errno = code;
+    return result;
+  }
   TOVParamNLSMsgBldrCtlgRfHndlr message(TOVRfHndlrNoAddRef,
                                         new TOVParamNLSMsgBldrCtlg("TOVBC", "0102", nullptr));
   message->AddNewParameter(code);
@@ -162,7 +173,7 @@ TOVString TOVUtilities::FormatFreeTextForProgram(const TOVString& iText,
     else if (c == '\\')
       result.Concat("\\\\", 2);
     else
-      result.Concat(&c, 1);
+      AppendChar(result, c);
   }
   return result;
 }
@@ -178,7 +189,7 @@ TOVString TOVUtilities::TranslateFormattedForProgramFreeText(const TOVString& iT
   while (pos < iText.Length()) {
     char c = text[pos++];
     if (c != '\\' || pos == iText.Length()) {
-      result.Concat(&c, 1);
+      AppendChar(result, c);
       continue;
     }
     char next = text[pos++];
@@ -190,7 +201,7 @@ TOVString TOVUtilities::TranslateFormattedForProgramFreeText(const TOVString& iT
       result += iSeparator;
     else {
       result.Concat(&c, 1);
-      result.Concat(&next, 1);
+      AppendChar(result, next);
     }
   }
   return result;
