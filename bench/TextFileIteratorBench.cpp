@@ -48,11 +48,13 @@ void SetBytes(benchmark::State& state) {
                           static_cast<int64_t>(FileSize));
 }
 
+// state.range(0) is the maximum line length, -1 for none.
 void TextFileIterator(benchmark::State& state) {
   const std::string& path = TextFile();
   for (auto _ : state) {
     FILE* file = fopen(path.c_str(), "r");
-    TOVVolatileOneWayIteratorForTextFile it(path.c_str(), file, 0, -1, TOVNLSMsgBldrRfHndlr());
+    TOVVolatileOneWayIteratorForTextFile it(path.c_str(), file, 0, static_cast<int>(state.range(0)),
+                                            TOVNLSMsgBldrRfHndlr());
     size_t sum = 0;
     const MORBaseUnknown* value = nullptr;
     while (it.Next(value) == 0 && value != nullptr)
@@ -62,7 +64,7 @@ void TextFileIterator(benchmark::State& state) {
   }
   SetBytes(state);
 }
-BENCHMARK(TextFileIterator)->Unit(benchmark::kMillisecond);
+BENCHMARK(TextFileIterator)->Arg(-1)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void PosixGetline(benchmark::State& state) {
   const std::string& path = TextFile();

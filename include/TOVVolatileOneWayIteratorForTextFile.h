@@ -51,6 +51,7 @@ public:
 private:
   void CountLine();
   long Read(char* at, size_t room, unsigned int& eof);
+  long NextGrowing(const MORBaseUnknown*& out);
   long LookPastMaximum(size_t used, const MORBaseUnknown*& out);
   long Deliver(size_t length, const MORBaseUnknown*& out);
   long TooLong(size_t used, const char* more, const MORBaseUnknown*& out);

@@ -2,6 +2,7 @@
 #include "MessagesTestSupport.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,10 +38,11 @@ std::vector<MORUnicodeString> Markers(int count) {
 
 TEST(Catalog, EveryUsedMessageExistsWithItsParameters) {
   std::string dir = std::string(TOV_SOURCE_DIR) + "/catalogs";
-  std::map<std::string, int> usesPerCatalog;
+  // A message used by several callers is listed once per caller: count distinct ids.
+  std::map<std::string, std::set<std::string>> idsPerCatalog;
   for (const CatalogUse& use : Uses) {
     SCOPED_TRACE(std::string(use.catalog) + " " + use.msgId + " (" + use.user + ")");
-    ++usesPerCatalog[use.catalog];
+    idsPerCatalog[use.catalog].insert(use.msgId);
     MORMsgCatalog catalog;
     ASSERT_NE(catalog.LoadMsgCatalog(use.catalog, dir.c_str()), 0) << catalog.GetError();
     EXPECT_STREQ(catalog.GetError(), "");
@@ -58,7 +60,7 @@ TEST(Catalog, EveryUsedMessageExistsWithItsParameters) {
   for (const char* name : LibraryCatalogs) {
     MORMsgCatalog catalog;
     ASSERT_NE(catalog.LoadMsgCatalog(name, dir.c_str()), 0) << catalog.GetError();
-    EXPECT_EQ(catalog.GetMsgCount(), usesPerCatalog[name]) << name;
+    EXPECT_EQ(catalog.GetMsgCount(), static_cast<int>(idsPerCatalog[name].size())) << name;
   }
 }
 

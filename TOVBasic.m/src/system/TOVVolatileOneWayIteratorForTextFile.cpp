@@ -6,6 +6,7 @@
 #include "TOVRaiseError.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -95,7 +96,9 @@ long TOVVolatileOneWayIteratorForTextFile::Next(const MORBaseUnknown*& out) {
     if (_pLineBuffer == nullptr)
       TOVFatalInternalError("No memory for a line buffer of ", _MaxLineLength, " characters");
   }
-  size_t used = 0;
+  if (_Growable != 0)
+    return NextGrowing(out);
+
   size_t room = static_cast<size_t>(_MaxLineLength);
   if (room == 0) {
     // Reading into no room gives nothing, not even the end of the file: what follows
@@ -103,46 +106,45 @@ long TOVVolatileOneWayIteratorForTextFile::Next(const MORBaseUnknown*& out) {
     _pLineBuffer[0] = '\0';
     return LookPastMaximum(0, out);
   }
-  for (;;) {
-    char* at = _pLineBuffer + used;
-    at[room] = Sentinel;
-    unsigned int eof = 0;
-    long rc = Read(at, room, eof);
-    if (rc != 0) {
-      out = nullptr;
-      return rc;
-    }
-    if (eof != 0) {
-      if (used > 0)
-        return Deliver(used, out);
-      out = nullptr;
-      return 0;
-    }
-    if (used == 0)
-      CountLine();
-    // A read that stops short of the room has met the line feed or the end of the file.
-    if (at[room] != '\0')
-      return Deliver(used + strlen(at), out);
-    if (room > 0 && at[room - 1] == '\n')
-      return Deliver(used + room, out);
-    used += room;
-
-    if (_Growable != 0) {
-      // Double the buffer; a line that cannot fit in memory or in an int is too long.
-      char* larger = nullptr;
-      if (_MaxLineLength <= (INT_MAX - 1) / 2)
-        larger =
-            static_cast<char*>(realloc(_pLineBuffer, 2 * static_cast<size_t>(_MaxLineLength) + 1));
-      if (larger == nullptr)
-        return TooLong(used, nullptr, out);
-      _pLineBuffer = larger;
-      _MaxLineLength *= 2;
-      room = static_cast<size_t>(_MaxLineLength) - used;
-      continue;
-    }
-
-    return LookPastMaximum(used, out);
+  _pLineBuffer[room] = Sentinel;
+  unsigned int eof = 0;
+  long rc = Read(_pLineBuffer, room, eof);
+  if (rc != 0 || eof != 0) {
+    out = nullptr;
+    return rc;
   }
+  CountLine();
+  // A read that stops short of the room has met the line feed or the end of the file.
+  if (_pLineBuffer[room] != '\0')
+    return Deliver(strlen(_pLineBuffer), out);
+  if (_pLineBuffer[room - 1] == '\n')
+    return Deliver(room, out);
+  return LookPastMaximum(room, out);
+}
+
+long TOVVolatileOneWayIteratorForTextFile::NextGrowing(const MORBaseUnknown*& out) {
+  // The C library's line reader grows the buffer (at least doubling it) and gives the
+  // length read, zero bytes included, in one pass over the stream's buffer.
+  size_t capacity = static_cast<size_t>(_MaxLineLength) + 1;
+  ssize_t length = -1;
+  int code = EBADF;
+  if (_pStream != nullptr) {
+    errno = 0;
+    length = getline(&_pLineBuffer, &capacity, _pStream);
+    code = errno;
+    _MaxLineLength =
+        capacity - 1 > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(capacity - 1);
+  }
+  if (length >= 0) {
+    CountLine();
+    return Deliver(static_cast<size_t>(length), out);
+  }
+  out = nullptr;
+  if (_pStream != nullptr && ferror(_pStream) == 0)
+    return 0;
+  // The read error, or a line too long for memory, as the checked reads report it.
+  return TOV_RAISE_ERROR(_HRequest, TOVCatalogMsg("TOVBC", "0205", _FileName, strerror(code)),
+                         TOVNLSMsgBldrRfHndlr(), MORCriticalError, E_FAIL);
 }
 
 long TOVVolatileOneWayIteratorForTextFile::LookPastMaximum(size_t used,
