@@ -196,7 +196,7 @@ TEST(ContainersLink, MisuseStopsTheProcess) {
   TOVVector v(TOVContainerNothingAtDelete);
   TOVVector full(TOVContainerNothingAtDelete);
   Items x(1);
-  full.Append(x[0]);
+  x.AppendTo(full, 1);
   link->AddContainer(&v);
   EXPECT_FATAL(link->AddContainer(&v), "The container already has a Link");
   EXPECT_FATAL(other->AddContainer(&v), "The container already has a Link");

@@ -42,8 +42,7 @@ TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjects) {
   kept->AddRef();
   {
     TOVVector v(TOVContainerReleaseAtDelete);
-    v.Append(kept);
-    v.Append(nullptr); // null slots are skipped
+    AppendAll(v, {kept, nullptr}); // null slots are skipped
   }
   EXPECT_EQ(1, kept->GetRefCount());
   // Destroying: deleted whatever their count; the list releases instead.
@@ -121,10 +120,8 @@ TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   TOVVector a(TOVContainerNothingAtDelete), b(TOVContainerNothingAtDelete);
   TOVList list(TOVContainerNothingAtDelete);
   EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, list));
-  a.Append(x[0]);
-  a.Append(x[0]);
-  b.Append(x[0]);
-  b.Append(x[1]);
+  AppendAll(a, {x[0], x[0]});
+  AppendAll(b, {x[0], x[1]});
   EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, b));
   list.Append(x[0]);
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(list, b));
@@ -132,8 +129,7 @@ TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(list, b));
   // A null entry is compared like any object, not taken for the end.
   TOVVector withNull(TOVContainerNothingAtDelete);
-  withNull.Append(nullptr);
-  withNull.Append(x[0]);
+  AppendAll(withNull, {nullptr, x[0]});
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(withNull, b));
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(b, withNull));
 }

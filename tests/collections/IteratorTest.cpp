@@ -24,19 +24,6 @@ std::vector<int> VolatileValues(TOVVolatileOneWayIterator& it) {
 
 } // namespace
 
-TEST(Iterators, APatternWalkYieldsOnlyTheMatchAndStaysAtTheEnd) {
-  Items x(3);
-  TOVList list(TOVContainerNothingAtDelete);
-  x.AppendTo(list, 3);
-  TOVIterator* it = list.LookupAll(x[1]);
-  EXPECT_EQ(x[1], it->Next());
-  EXPECT_EQ(nullptr, it->Next());
-  EXPECT_EQ(nullptr, it->Next());
-  it->ToBegin();
-  EXPECT_EQ(x[1], it->Next());
-  it->Release();
-}
-
 TEST(Iterators, ComparatorHandlesAreCountedAndAnEmptyOneMeansByAddress) {
   TOVVector v(TOVContainerNothingAtDelete);
   TOVIterator* it = v.MakeIterator(nullptr);
