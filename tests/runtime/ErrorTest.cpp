@@ -84,10 +84,6 @@ TEST(Error, SuccessAndFailureThroughGetReturn) {
   EXPECT_EQ(deleted, 1);
   EXPECT_EQ(second->GetSourceLineNumber(), 5);
 
-  // Making the pending error pending again (with a reference of its own) keeps one.
-  second->AddRef();
-  MORError::GetReturn(2, second, nullptr, "again.cpp", 2);
-  EXPECT_EQ(second->GetRefCount(), 1);
   EXPECT_EQ(deleted2, 0);
 
   // A failure without an error forgets the pending one and still reads as a failure.
