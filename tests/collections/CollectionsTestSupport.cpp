@@ -73,9 +73,24 @@ std::vector<int> Values(const TOVContainer& c) {
   return out;
 }
 
+void AppendAll(TOVSeqCollection& c, std::initializer_list<MORBaseUnknown*> objects) {
+  for (MORBaseUnknown* obj : objects)
+    c.Append(obj);
+}
+
 Items::Items(int count) {
   for (int i = 0; i < count; ++i)
     _Items.emplace_back(new Item(i));
+}
+
+void Items::AddTo(TOVContainer& c, int count) const {
+  for (int i = 0; i < count; ++i)
+    c.Add(_Items[i].get(), 0);
+}
+
+void Items::AppendTo(TOVSeqCollection& c, int count) const {
+  for (int i = 0; i < count; ++i)
+    c.Append(_Items[i].get());
 }
 
 namespace {

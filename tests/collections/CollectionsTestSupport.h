@@ -7,8 +7,10 @@
 #include "TOVConvertor.h"
 #include "TOVHashCoder.h"
 #include "TOVIterator.h"
+#include "TOVSeqCollection.h"
 #include "TOVTestSupport.h"
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -83,11 +85,18 @@ std::vector<int> NextValues(TOVOneWayIterator& it);
 /// The values of the objects of a container in iteration order.
 std::vector<int> Values(const TOVContainer& c);
 
+/// Appends the objects to c in the order given.
+void AppendAll(TOVSeqCollection& c, std::initializer_list<MORBaseUnknown*> objects);
+
 /// A set of Items with values 0..count-1, owned by the fixture.
 class Items {
 public:
   explicit Items(int count);
   Item* operator[](int i) const { return _Items[i].get(); }
+  /// Adds the first count Items to c with flag 0.
+  void AddTo(TOVContainer& c, int count) const;
+  /// Appends the first count Items to c.
+  void AppendTo(TOVSeqCollection& c, int count) const;
 
 private:
   std::vector<std::unique_ptr<Item>> _Items;

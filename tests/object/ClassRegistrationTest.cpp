@@ -50,7 +50,6 @@ TEST(ClassRegistration, MetaClassStartsWithGuidThenName) {
   EXPECT_EQ(static_cast<const void*>(&meta->_Guid), static_cast<const void*>(meta));
   EXPECT_STREQ(meta->_Name, "Dog");
   EXPECT_EQ(&Dog::ClassId(), &meta->_Guid);
-  EXPECT_EQ(Dog::MetaObject(), meta);
 }
 
 TEST(ClassRegistration, GuidsAreNameBasedAndDistinct) {
@@ -71,32 +70,22 @@ TEST(ClassRegistration, KindOfTestsFollowTheAncestry) {
     EXPECT_TRUE(asAnimal.IsAKindOf(name)) << name;
   for (const char* name : {"Cat", "Stone", "", "puppy"})
     EXPECT_FALSE(asAnimal.IsAKindOf(name)) << name;
-  Dog dog;
-  EXPECT_FALSE(dog.IsAKindOf("Puppy"));
+  EXPECT_FALSE(Dog().IsAKindOf("Puppy"));
   EXPECT_TRUE(Puppy::MetaObject()->IsAKindOf(Animal::MetaObject()));
   EXPECT_FALSE(Animal::MetaObject()->IsAKindOf(Puppy::MetaObject()));
   EXPECT_FALSE(Puppy::MetaObject()->IsAKindOf(static_cast<const MORMetaClass*>(nullptr)));
 }
 
-TEST(ClassRegistration, CreateItselfGivesNullForEveryClass) {
-  EXPECT_EQ(Animal::CreateItself(), nullptr);
+TEST(ClassRegistration, RegisterAllReachesEveryDefinedClassAndNoneCreatesItself) {
   EXPECT_EQ(Puppy::CreateItself(), nullptr);
-  EXPECT_EQ(Stone::CreateItself(), nullptr);
-}
-
-TEST(ClassRegistration, RegisterAllReachesEveryDefinedClass) {
   EXPECT_GE(TOVRegisterAllClasses(), 5);
   EXPECT_NE(MORMetaClass::Find("Stone"), nullptr);
   EXPECT_NE(MORMetaClass::Find("TOVFatalErrorDisplayToTerm"), nullptr);
 }
 
-TEST(ConversionCheck, NullObjectPassesWhateverTheExpectedClass) {
+TEST(ConversionCheck, NullOrAnObjectOfADerivedClassPassesUnchanged) {
   EXPECT_EQ(TOVConversionCheckVar(nullptr, nullptr), nullptr);
-  EXPECT_EQ(TOVConversionCheckConst(nullptr, nullptr), nullptr);
   EXPECT_EQ(TOVConversionCheckConstToVar(nullptr, Dog::MetaObject()), nullptr);
-}
-
-TEST(ConversionCheck, ObjectOfADerivedClassPassesUnchanged) {
   Puppy puppy;
   MORBaseUnknown* base = &puppy;
   EXPECT_EQ(TOVConversionCheckVar(base, Animal::MetaObject()), base);
@@ -109,16 +98,11 @@ TEST(ConversionCheckDeathTest, WrongClassOrMissingMetaClassStopsTheProcess) {
   TOVGlobalObjectCleaner cleaner;
   Cat cat;
   MORBaseUnknown* base = &cat;
+  EXPECT_DEATH(TOVCheckedCast<Dog>(base),
+               "on file: TOVBasic.m/src/object/TOVMacro.cpp at line: [0-9]+\n");
   EXPECT_FATAL(TOVConversionCheckVar(base, Dog::MetaObject()),
                "TOVConversionCheck::Check: object is not a \"Dog\" but a \"Cat\"");
   EXPECT_FATAL(TOVConversionCheckConst(base, Stone::MetaObject()),
                "TOVConversionCheck::Check: object is not a \"Stone\" but a \"Cat\"");
   EXPECT_FATAL(TOVConversionCheckConstToVar(base, nullptr), "pMetaClass is NULL");
-}
-
-TEST(ConversionCheckDeathTest, ReportNamesTheCheckingSourceFile) {
-  TOVGlobalObjectCleaner cleaner;
-  Cat cat;
-  EXPECT_DEATH(TOVCheckedCast<Dog>(static_cast<MORBaseUnknown*>(&cat)),
-               "on file: TOVBasic.m/src/object/TOVMacro.cpp at line: [0-9]+\n");
 }
