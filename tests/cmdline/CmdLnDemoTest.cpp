@@ -1,34 +1,18 @@
 // The command-line demonstration tool run as a separate process: a wrong option, the help
 // and a right command line, each compared byte for byte with the catalogs' texts.
 #include "CmdLnTestSupport.h"
-
-#include <cstdlib>
-#include <string>
-#include <sys/wait.h>
+#include "TOVToolProcess.h"
 
 using namespace cmdtest;
+using tovtest::ToolRun;
 
 namespace {
 
-const std::string kTool = std::string(TOV_BINARY_DIR) + "/tools/cmdlinedemo/cmdlinedemo";
+const std::string kTool = std::string(TOV_BINARY_DIR) + "/tools/cmdlinedemo/cmdlinedemo ";
 const std::string kHelpNames = "-h|-help|-?";
 
-struct ToolRun {
-  std::string out;
-  std::string err;
-  int status = -1;
-};
-
-/// Runs the tool with the arguments (already quoted for the shell).
 ToolRun RunTool(const std::string& arguments) {
-  std::string dir = tovtest::MakeTempDir();
-  std::string command = kTool + " " + arguments + " >" + dir + "/out 2>" + dir + "/err";
-  int status = std::system(command.c_str());
-  ToolRun run;
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = tovtest::ReadFile(dir + "/out");
-  run.err = tovtest::ReadFile(dir + "/err");
-  return run;
+  return tovtest::RunTool(kTool + arguments);
 }
 
 /// Message iMsgId of the tool's own catalog.

@@ -89,32 +89,18 @@ private:
   const MORBaseUnknown* _pNext = nullptr;
 };
 
-class PathMaker : public TOVTreeAsPathIteratorElementMaker {
-  TOV_DECLARE_CLASS(PathMaker)
+/// Makes elements of class Element and counts them; Base is the maker interface it serves.
+template <class Base, class Element> class MakerOf : public Base {
 public:
   TOVTreeIteratorElement* MakeElement(const TOVTreeIterator& it, int index) override {
     ++_Made;
-    return new PathElement(it, index);
+    return new Element(it, index);
   }
   int _Made = 0;
 };
-
-class TreeMaker : public TOVTreeAsTreeIteratorElementMaker {
-  TOV_DECLARE_CLASS(TreeMaker)
-public:
-  TOVTreeIteratorElement* MakeElement(const TOVTreeIterator& it, int index) override {
-    return new TreeElement(it, index);
-  }
-};
-
+using PathMaker = MakerOf<TOVTreeAsPathIteratorElementMaker, PathElement>;
 /// A maker that breaks its contract: it gives path elements to a look-ahead iterator.
-class WrongMaker : public TOVTreeAsTreeIteratorElementMaker {
-  TOV_DECLARE_CLASS(WrongMaker)
-public:
-  TOVTreeIteratorElement* MakeElement(const TOVTreeIterator& it, int index) override {
-    return new PathElement(it, index);
-  }
-};
+using WrongMaker = MakerOf<TOVTreeAsTreeIteratorElementMaker, PathElement>;
 
 class NameConvertor : public TOVTreeIteratorElementConvToCaseName {
   TOV_DECLARE_CLASS(NameConvertor)
@@ -133,9 +119,6 @@ TOV_IMPLEMENT_CLASS(NodeIterator, TOVOneWayIterator)
 TOV_IMPLEMENT_CLASS(NodeExtractor, TOVChildExtractor)
 TOV_IMPLEMENT_CLASS(PathElement, TOVTreeAsPathIteratorElement)
 TOV_IMPLEMENT_CLASS(TreeElement, TOVTreeAsTreeIteratorElement)
-TOV_IMPLEMENT_CLASS(PathMaker, TOVTreeAsPathIteratorElementMaker)
-TOV_IMPLEMENT_CLASS(TreeMaker, TOVTreeAsTreeIteratorElementMaker)
-TOV_IMPLEMENT_CLASS(WrongMaker, TOVTreeAsTreeIteratorElementMaker)
 TOV_IMPLEMENT_CLASS(NameConvertor, TOVTreeIteratorElementConvToCaseName)
 
 namespace {
@@ -179,12 +162,22 @@ TOVChildExtractorRfHndlr Extractor(NodeExtractor** out = nullptr) {
   return TOVChildExtractorRfHndlr(TOVRfHndlrNoAddRef, made);
 }
 
-TOVTreeAsPathIteratorElementMakerRfHndlr MakerOfPaths() {
-  return TOVTreeAsPathIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, new PathMaker);
+/// A walk from root (null: the top level) with path elements.
+TOVTreeAsPathIterator PathWalk(const MORBaseUnknown* root,
+                               const TOVChildExtractorRfHndlr& extractor = Extractor(),
+                               const TOVTreeAsPathIteratorFilterRfHndlr& filter = {},
+                               TOVTreeAsPathIteratorElementMaker* maker = new PathMaker) {
+  return TOVTreeAsPathIterator(
+      extractor, TOVTreeAsPathIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, maker), filter, root);
 }
 
-TOVTreeAsTreeIteratorElementMakerRfHndlr MakerOfTrees() {
-  return TOVTreeAsTreeIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, new TreeMaker);
+/// A walk from root (null: the top level) with look-ahead elements.
+TOVTreeAsTreeIterator TreeWalk(const MORBaseUnknown* root,
+                               const TOVChildExtractorRfHndlr& extractor = Extractor(),
+                               TOVTreeAsTreeIteratorElementMaker* maker =
+                                   new MakerOf<TOVTreeAsTreeIteratorElementMaker, TreeElement>) {
+  return TOVTreeAsTreeIterator(
+      extractor, TOVTreeAsTreeIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, maker), root);
 }
 
 TOVTreeIteratorElementConvToCaseNameRfHndlr Names() {
@@ -197,10 +190,8 @@ TEST(TreeAsPathIterator, WalksEachNodeBeforeItsChildrenAndStaysFinished) {
   SmallTree t;
   gOpenIterators = 0;
   auto* maker = new PathMaker;
-  TOVTreeAsPathIteratorElementMakerRfHndlr hMaker(TOVRfHndlrNoAddRef, maker);
-  TOVTreeAsPathIterator it(Extractor(), hMaker, TOVTreeAsPathIteratorFilterRfHndlr(), &t.root);
+  TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), {}, maker);
   EXPECT_EQ(Text(Walk(it)), "root:0 a:1 c:2 b:1 ");
-  EXPECT_EQ(it.Next(), nullptr);
   EXPECT_EQ(it.Next(), nullptr);
   // One element per depth, made once; every child iterator released once exhausted.
   EXPECT_EQ(maker->_Made, 3);
@@ -209,44 +200,51 @@ TEST(TreeAsPathIterator, WalksEachNodeBeforeItsChildrenAndStaysFinished) {
   EXPECT_EQ(it.GetCurrentElement(), nullptr);
 }
 
-TEST(TreeAsPathIterator, TheElementOfADepthIsReusedAndKnowsItsPath) {
+TEST(TreeAsPathIterator, TheElementOfADepthIsReusedAndAllIsDeletedMidWalk) {
   SmallTree t;
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                           &t.root);
-  const TOVTreeIteratorElement* root = it.Next();
-  const TOVTreeIteratorElement* a = it.Next();
-  const TOVTreeIteratorElement* c = it.Next();
-  const TOVTreeIteratorElement* b = it.Next();
-  EXPECT_EQ(a, b);
-  EXPECT_EQ(&c->GetTreeIterator(), &it);
-  EXPECT_EQ(root, it.GetElementSet()[0]);
-  EXPECT_EQ(b->GetObject(), &t.b);
-  // The element of c has left its depth: its object is cleared when the walk climbs.
-  EXPECT_EQ(c->GetObject(), nullptr);
+  gOpenIterators = 0;
+  gLiveElements = 0;
+  {
+    TOVTreeAsPathIterator it = PathWalk(&t.root);
+    const TOVTreeIteratorElement* root = it.Next();
+    const TOVTreeIteratorElement* a = it.Next();
+    const TOVTreeIteratorElement* c = it.Next();
+    EXPECT_EQ(gOpenIterators, 2) << "the iterators of depths 1 and 2";
+    EXPECT_EQ(gLiveElements, 3);
+    EXPECT_EQ(&c->GetTreeIterator(), &it);
+    EXPECT_EQ(root, it.GetElementSet()[0]);
+    const TOVTreeIteratorElement* b = it.Next();
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(b->GetObject(), &t.b);
+    // The element of c has left its depth: its object is cleared when the walk climbs.
+    EXPECT_EQ(c->GetObject(), nullptr);
+  }
+  EXPECT_EQ(gOpenIterators, 0);
+  EXPECT_EQ(gLiveElements, 0);
 }
 
-TEST(TreeAsPathIterator, WithoutRootWalksTheTopLevelAndNothingWhenThereIsNone) {
+TEST(TreeIterators, WithoutRootWalkTheTopLevelAndNothingWhenThereIsNone) {
   SmallTree t;
   Node other("other");
   NodeExtractor* extractor;
   TOVChildExtractorRfHndlr hExtractor = Extractor(&extractor);
   extractor->_HasTop = true;
   extractor->_Top = {&t.a, &other};
-  TOVTreeAsPathIterator top(hExtractor, MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                            nullptr);
-  EXPECT_EQ(Text(Walk(top)), "a:0 c:1 other:0 ");
+  TOVTreeAsPathIterator path = PathWalk(nullptr, hExtractor);
+  EXPECT_EQ(Text(Walk(path)), "a:0 c:1 other:0 ");
+  TOVTreeAsTreeIterator tree = TreeWalk(nullptr, hExtractor);
+  EXPECT_EQ(Text(Walk(tree)), "a:0 c:1 other:0 ");
 
   extractor->_Top.clear(); // an empty top-level iterator
-  TOVTreeAsPathIterator empty(hExtractor, MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                              nullptr);
+  TOVTreeAsPathIterator empty = PathWalk(nullptr, hExtractor);
   EXPECT_EQ(empty.Next(), nullptr);
   EXPECT_EQ(empty.Next(), nullptr);
 
   extractor->_HasTop = false; // no top-level iterator at all
-  TOVTreeAsPathIterator none(hExtractor, MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                             nullptr);
+  TOVTreeAsPathIterator none = PathWalk(nullptr, hExtractor);
   EXPECT_EQ(none.Next(), nullptr);
   EXPECT_EQ(none.GetElementSet().Size(), 0);
+  EXPECT_EQ(TreeWalk(nullptr, hExtractor).Next(), nullptr);
 }
 
 TEST(TreeAsPathIterator, AFilterReturnsOnlyTheNodesOfItsSetButVisitsTheOthersChildren) {
@@ -256,30 +254,11 @@ TEST(TreeAsPathIterator, AFilterReturnsOnlyTheNodesOfItsSetButVisitsTheOthersChi
   TOVContainerRfHndlr hSet(TOVRfHndlrNoAddRef, set);
   TOVTreeAsPathIteratorFilterRfHndlr hFilter(TOVRfHndlrNoAddRef,
                                              new TOVTreeAsPathIteratorFilterWithCurrentSet(hSet));
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), hFilter, &t.root);
+  TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), hFilter);
   EXPECT_EQ(Text(Walk(it)), "c:2 ");
   EXPECT_EQ(it.Next(), nullptr);
-
   set->Clear(0);
-  TOVTreeAsPathIterator nothing(Extractor(), MakerOfPaths(), hFilter, &t.root);
-  EXPECT_EQ(nothing.Next(), nullptr);
-}
-
-TEST(TreeAsPathIterator, DestroyingMidWalkDeletesOpenIteratorsAndElements) {
-  SmallTree t;
-  gOpenIterators = 0;
-  gLiveElements = 0;
-  {
-    TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                             &t.root);
-    it.Next();
-    it.Next();
-    it.Next(); // at c: the iterators of depths 1 and 2 are open
-    EXPECT_EQ(gOpenIterators, 2);
-    EXPECT_EQ(gLiveElements, 3);
-  }
-  EXPECT_EQ(gOpenIterators, 0);
-  EXPECT_EQ(gLiveElements, 0);
+  EXPECT_EQ(PathWalk(&t.root, Extractor(), hFilter).Next(), nullptr);
 }
 
 TEST(TreeAsPathIterator, ADeepChainNeedsNoRecursion) {
@@ -289,8 +268,7 @@ TEST(TreeAsPathIterator, ADeepChainNeedsNoRecursion) {
     chain.emplace_back("n");
   for (int i = 0; i + 1 < 100000; ++i)
     chain[i]._Children = {&chain[i + 1]};
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                           &chain[0]);
+  TOVTreeAsPathIterator it = PathWalk(&chain[0]);
   int count = 0;
   while (it.Next() != nullptr)
     ++count;
@@ -300,7 +278,7 @@ TEST(TreeAsPathIterator, ADeepChainNeedsNoRecursion) {
 TEST(TreeAsTreeIterator, ElementsKnowWhetherASiblingFollows) {
   SmallTree t;
   gOpenIterators = 0;
-  TOVTreeAsTreeIterator it(Extractor(), MakerOfTrees(), &t.root);
+  TOVTreeAsTreeIterator it = TreeWalk(&t.root);
   std::string seen;
   while (const TOVTreeIteratorElement* e = it.Next()) {
     const auto* te = static_cast<const TOVTreeAsTreeIteratorElement*>(e);
@@ -312,24 +290,9 @@ TEST(TreeAsTreeIterator, ElementsKnowWhetherASiblingFollows) {
   EXPECT_EQ(gOpenIterators, 0);
 }
 
-TEST(TreeAsTreeIterator, WithoutRootWalksTheTopLevel) {
-  SmallTree t;
-  Node other("other");
-  NodeExtractor* extractor;
-  TOVChildExtractorRfHndlr hExtractor = Extractor(&extractor);
-  extractor->_HasTop = true;
-  extractor->_Top = {&t.a, &other};
-  TOVTreeAsTreeIterator it(hExtractor, MakerOfTrees(), nullptr);
-  EXPECT_EQ(Text(Walk(it)), "a:0 c:1 other:0 ");
-  extractor->_HasTop = false;
-  TOVTreeAsTreeIterator none(hExtractor, MakerOfTrees(), nullptr);
-  EXPECT_EQ(none.Next(), nullptr);
-}
-
 TEST(TreeAsStringBuilders, PathJoinsTheNamesFromTheTop) {
   SmallTree t;
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                           &t.root);
+  TOVTreeAsPathIterator it = PathWalk(&t.root);
   TOVTreeAsStringPathBuilder builder(Names(), "/");
   MORUnicodeString path("left over");
   builder.GetRelativePath(*it.Next(), path);
@@ -339,19 +302,26 @@ TEST(TreeAsStringBuilders, PathJoinsTheNamesFromTheTop) {
   EXPECT_STREQ(path, "root/a/c");
 }
 
-TEST(TreeAsStringBuilders, TreeLinesWithTheDefaultPieces) {
+TEST(TreeAsStringBuilders, TreeLinesWithTheDefaultPiecesOrTheCallersChoice) {
   Node root("root"), a("a"), b("b"), c("c"), d("d"), e("e");
   root._Children = {&a, &b};
   a._Children = {&c, &d};
   d._Children = {&e};
-  TOVTreeAsTreeIterator it(Extractor(), MakerOfTrees(), &root);
+  TOVTreeAsTreeIterator it = TreeWalk(&root);
   TOVTreeAsStringTreeBuilder builder(Names());
-  std::string drawing, prefixes;
+  TOVTreeAsStringTreeBuilder chosen(Names(), ".", "|", "__", "`", "-> ");
+  std::string drawing, prefixes, chosenLine, chosenNext;
   MORUnicodeString next, line;
   while (const TOVTreeIteratorElement* el = it.Next()) {
-    builder.GetStringsForTree(*static_cast<const TOVTreeAsTreeIteratorElement*>(el), next, line);
+    const auto& element = *static_cast<const TOVTreeAsTreeIteratorElement*>(el);
+    builder.GetStringsForTree(element, next, line);
     drawing += std::string(line) + "\n";
     prefixes += "[" + std::string(next) + "]";
+    if (element.GetObject() == &c) {
+      chosen.GetStringsForTree(element, next, line);
+      chosenLine = std::string(line);
+      chosenNext = std::string(next);
+    }
   }
   EXPECT_EQ(drawing, "- root\n"
                      "   +- a\n"
@@ -360,24 +330,12 @@ TEST(TreeAsStringBuilders, TreeLinesWithTheDefaultPieces) {
                      "   !       +- e\n"
                      "   +- b\n");
   EXPECT_EQ(prefixes, "[][   !][   !   !][   !   !][   !       !][   !]");
-}
-
-TEST(TreeAsStringBuilders, TreeLinesWithPiecesOfTheCallersChoice) {
-  SmallTree t;
-  TOVTreeAsTreeIterator it(Extractor(), MakerOfTrees(), &t.root);
-  TOVTreeAsStringTreeBuilder builder(Names(), ".", "|", "__", "`", "-> ");
-  MORUnicodeString next, line;
-  it.Next();
-  it.Next();
-  builder.GetStringsForTree(*static_cast<const TOVTreeAsTreeIteratorElement*>(it.Next()), next,
-                            line);
-  EXPECT_STREQ(line, "__|__`-> c");
-  EXPECT_STREQ(next, "__|__|");
+  EXPECT_EQ(chosenLine, "__|__`-> c");
+  EXPECT_EQ(chosenNext, "__|__|");
 }
 
 TEST(TreeIteratorDeathTest, AMakerGivingAnotherElementClassStops) {
   SmallTree t;
-  TOVTreeAsTreeIteratorElementMakerRfHndlr hMaker(TOVRfHndlrNoAddRef, new WrongMaker);
-  TOVTreeAsTreeIterator it(Extractor(), hMaker, &t.root);
+  TOVTreeAsTreeIterator it = TreeWalk(&t.root, Extractor(), new WrongMaker);
   EXPECT_DEATH(it.Next(), "TOVTreeAsTreeIteratorElement");
 }
