@@ -11,9 +11,7 @@
 #include <vector>
 
 /// An object that refers to others.
-class Item : public MORBaseUnknown {
-  TOV_DECLARE_CLASS(Item)
-public:
+struct Item : MORBaseUnknown {
   explicit Item(const char* name) : _Name(name) {}
   std::string _Name;
   std::vector<Item*> _Refs;
@@ -83,20 +81,16 @@ public:
   }
 };
 
-class ItemGroup : public TOVObjAndRefObjMngrGroup {
-  TOV_DECLARE_CLASS(ItemGroup)
-public:
+struct ItemGroup : TOVObjAndRefObjMngrGroup {
   ItemGroup() : _Mngrs(TOVContainerNothingAtDelete) {}
   const TOVContainer& GetMngrs() const override { return _Mngrs; }
   long TreatObjs() override { return 0; }
   TOVVector _Mngrs;
 };
 
-TOV_IMPLEMENT_CLASS(Item, MORBaseUnknown)
 TOV_IMPLEMENT_CLASS(Classifier, TOVObjAndRefObjProcessor)
 TOV_IMPLEMENT_CLASS(ItemMngr, TOVObjAndRefObjMngr)
 TOV_IMPLEMENT_CLASS(NeverCompleteMngr, ItemMngr)
-TOV_IMPLEMENT_CLASS(ItemGroup, TOVObjAndRefObjMngrGroup)
 
 namespace {
 

@@ -16,20 +16,20 @@
 #include <string>
 #include <vector>
 
+namespace {
+
 /// A node of the caller's tree: a name and children.
-class Node : public MORBaseUnknown {
-  TOV_DECLARE_CLASS(Node)
-public:
+struct Node : MORBaseUnknown {
   explicit Node(const char* name) : _Name(name) {}
   std::string _Name;
   std::vector<Node*> _Children;
 };
 
-static int gOpenIterators = 0;
+int gOpenIterators = 0;
+int gLiveElements = 0;
 
 /// Iterator over a list of nodes; counts the live ones.
 class NodeIterator : public TOVOneWayIterator {
-  TOV_DECLARE_CLASS(NodeIterator)
 public:
   explicit NodeIterator(std::vector<Node*> nodes) : _Nodes(std::move(nodes)) { ++gOpenIterators; }
   ~NodeIterator() override { --gOpenIterators; }
@@ -41,57 +41,36 @@ private:
 };
 
 /// Lists a node's children; the top level is a fixed list (absent: no iterator at all).
-class NodeExtractor : public TOVChildExtractor {
-  TOV_DECLARE_CLASS(NodeExtractor)
-public:
+struct NodeExtractor : TOVChildExtractor {
   TOVOneWayIterator* MakeChildIterator(const MORBaseUnknown* parent) override {
-    ++_Calls;
     if (parent == nullptr)
       return _HasTop ? new NodeIterator(_Top) : nullptr;
     return new NodeIterator(static_cast<const Node*>(parent)->_Children);
   }
   bool _HasTop = false;
   std::vector<Node*> _Top;
-  int _Calls = 0;
 };
 
-static int gLiveElements = 0;
-
-class PathElement : public TOVTreeAsPathIteratorElement {
-  TOV_DECLARE_CLASS(PathElement)
-public:
-  PathElement(const TOVTreeIterator& it, int index) : TOVTreeAsPathIteratorElement(it, index) {
-    ++gLiveElements;
-  }
-  ~PathElement() override { --gLiveElements; }
+/// An element of class Base that holds its object and counts the live ones.
+template <class Base> struct CountedElement : Base {
+  CountedElement(const TOVTreeIterator& it, int index) : Base(it, index) { ++gLiveElements; }
+  ~CountedElement() override { --gLiveElements; }
   void SetObject(const MORBaseUnknown* o) override { _pObject = o; }
   const MORBaseUnknown* GetObject() const override { return _pObject; }
-
-private:
   const MORBaseUnknown* _pObject = nullptr;
 };
+using PathElement = CountedElement<TOVTreeAsPathIteratorElement>;
 
-class TreeElement : public TOVTreeAsTreeIteratorElement {
-  TOV_DECLARE_CLASS(TreeElement)
-public:
-  TreeElement(const TOVTreeIterator& it, int index) : TOVTreeAsTreeIteratorElement(it, index) {
-    ++gLiveElements;
-  }
-  ~TreeElement() override { --gLiveElements; }
-  void SetObject(const MORBaseUnknown* o) override { _pObject = o; }
-  const MORBaseUnknown* GetObject() const override { return _pObject; }
+struct TreeElement : CountedElement<TOVTreeAsTreeIteratorElement> {
+  using CountedElement::CountedElement;
   void SetNextObject(const MORBaseUnknown* o) override { _pNext = o; }
   const MORBaseUnknown* GetNextObject() const override { return _pNext; }
   unsigned int HasNextObject() const override { return _pNext != nullptr; }
-
-private:
-  const MORBaseUnknown* _pObject = nullptr;
   const MORBaseUnknown* _pNext = nullptr;
 };
 
 /// Makes elements of class Element and counts them; Base is the maker interface it serves.
-template <class Base, class Element> class MakerOf : public Base {
-public:
+template <class Base, class Element> struct MakerOf : Base {
   TOVTreeIteratorElement* MakeElement(const TOVTreeIterator& it, int index) override {
     ++_Made;
     return new Element(it, index);
@@ -102,26 +81,13 @@ using PathMaker = MakerOf<TOVTreeAsPathIteratorElementMaker, PathElement>;
 /// A maker that breaks its contract: it gives path elements to a look-ahead iterator.
 using WrongMaker = MakerOf<TOVTreeAsTreeIteratorElementMaker, PathElement>;
 
-class NameConvertor : public TOVTreeIteratorElementConvToCaseName {
-  TOV_DECLARE_CLASS(NameConvertor)
-public:
+struct NameConvertor : TOVTreeIteratorElementConvToCaseName {
   void SetElement(const TOVTreeIteratorElement* e) override {
     _Name = static_cast<const Node*>(e->GetObject())->_Name.c_str();
   }
   const MORUnicodeString& GetCaseName() const override { return _Name; }
-
-private:
   MORUnicodeString _Name;
 };
-
-TOV_IMPLEMENT_CLASS(Node, MORBaseUnknown)
-TOV_IMPLEMENT_CLASS(NodeIterator, TOVOneWayIterator)
-TOV_IMPLEMENT_CLASS(NodeExtractor, TOVChildExtractor)
-TOV_IMPLEMENT_CLASS(PathElement, TOVTreeAsPathIteratorElement)
-TOV_IMPLEMENT_CLASS(TreeElement, TOVTreeAsTreeIteratorElement)
-TOV_IMPLEMENT_CLASS(NameConvertor, TOVTreeIteratorElementConvToCaseName)
-
-namespace {
 
 /// root with children a and b; a with child c.
 struct SmallTree {
