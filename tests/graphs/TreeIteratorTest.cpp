@@ -98,27 +98,16 @@ struct SmallTree {
   }
 };
 
-struct Step {
-  std::string name;
-  int depth;
-};
-
-/// Every step of a walk: the name of the element's object and its depth.
-template <class Iterator> std::vector<Step> Walk(Iterator& it) {
-  std::vector<Step> steps;
+/// Every step of a walk: the name of the element's object, ":" and its depth.
+template <class Iterator> std::string Walk(Iterator& it) {
+  std::string steps;
   while (const TOVTreeIteratorElement* e = it.Next()) {
     EXPECT_EQ(e, it.GetCurrentElement());
     EXPECT_EQ(e->GetIteratorElementSetIdx(), it.GetCurrentElementIdx());
-    steps.push_back({static_cast<const Node*>(e->GetObject())->_Name, it.GetCurrentElementIdx()});
+    steps += static_cast<const Node*>(e->GetObject())->_Name + ":" +
+             std::to_string(it.GetCurrentElementIdx()) + " ";
   }
   return steps;
-}
-
-std::string Text(const std::vector<Step>& steps) {
-  std::string out;
-  for (const Step& s : steps)
-    out += s.name + ":" + std::to_string(s.depth) + " ";
-  return out;
 }
 
 TOVChildExtractorRfHndlr Extractor(NodeExtractor** out = nullptr) {
@@ -157,7 +146,7 @@ TEST(TreeAsPathIterator, WalksEachNodeBeforeItsChildrenAndStaysFinished) {
   gOpenIterators = 0;
   auto* maker = new PathMaker;
   TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), {}, maker);
-  EXPECT_EQ(Text(Walk(it)), "root:0 a:1 c:2 b:1 ");
+  EXPECT_EQ((Walk(it)), "root:0 a:1 c:2 b:1 ");
   EXPECT_EQ(it.Next(), nullptr);
   // One element per depth, made once; every child iterator released once exhausted.
   EXPECT_EQ(maker->_Made, 3);
@@ -197,9 +186,9 @@ TEST(TreeIterators, WithoutRootWalkTheTopLevelAndNothingWhenThereIsNone) {
   extractor->_HasTop = true;
   extractor->_Top = {&t.a, &other};
   TOVTreeAsPathIterator path = PathWalk(nullptr, hExtractor);
-  EXPECT_EQ(Text(Walk(path)), "a:0 c:1 other:0 ");
+  EXPECT_EQ((Walk(path)), "a:0 c:1 other:0 ");
   TOVTreeAsTreeIterator tree = TreeWalk(nullptr, hExtractor);
-  EXPECT_EQ(Text(Walk(tree)), "a:0 c:1 other:0 ");
+  EXPECT_EQ((Walk(tree)), "a:0 c:1 other:0 ");
 
   extractor->_Top.clear(); // an empty top-level iterator
   TOVTreeAsPathIterator empty = PathWalk(nullptr, hExtractor);
@@ -221,7 +210,7 @@ TEST(TreeAsPathIterator, AFilterReturnsOnlyTheNodesOfItsSetButVisitsTheOthersChi
   TOVTreeAsPathIteratorFilterRfHndlr hFilter(TOVRfHndlrNoAddRef,
                                              new TOVTreeAsPathIteratorFilterWithCurrentSet(hSet));
   TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), hFilter);
-  EXPECT_EQ(Text(Walk(it)), "c:2 ");
+  EXPECT_EQ((Walk(it)), "c:2 ");
   EXPECT_EQ(it.Next(), nullptr);
   set->Clear(0);
   EXPECT_EQ(PathWalk(&t.root, Extractor(), hFilter).Next(), nullptr);
@@ -241,21 +230,6 @@ TEST(TreeAsPathIterator, ADeepChainNeedsNoRecursion) {
   EXPECT_EQ(count, 100000);
 }
 
-TEST(TreeAsTreeIterator, ElementsKnowWhetherASiblingFollows) {
-  SmallTree t;
-  gOpenIterators = 0;
-  TOVTreeAsTreeIterator it = TreeWalk(&t.root);
-  std::string seen;
-  while (const TOVTreeIteratorElement* e = it.Next()) {
-    const auto* te = static_cast<const TOVTreeAsTreeIteratorElement*>(e);
-    seen += static_cast<const Node*>(te->GetObject())->_Name + "=" +
-            std::to_string(te->HasNextObject()) + " ";
-  }
-  EXPECT_EQ(seen, "root=0 a=1 c=0 b=0 ");
-  EXPECT_EQ(it.Next(), nullptr);
-  EXPECT_EQ(gOpenIterators, 0);
-}
-
 TEST(TreeAsStringBuilders, PathJoinsTheNamesFromTheTop) {
   SmallTree t;
   TOVTreeAsPathIterator it = PathWalk(&t.root);
@@ -268,18 +242,20 @@ TEST(TreeAsStringBuilders, PathJoinsTheNamesFromTheTop) {
   EXPECT_STREQ(path, "root/a/c");
 }
 
-TEST(TreeAsStringBuilders, TreeLinesWithTheDefaultPiecesOrTheCallersChoice) {
+TEST(TreeAsTreeIterator, ElementsKnowWhetherASiblingFollowsForTheTreeLines) {
   Node root("root"), a("a"), b("b"), c("c"), d("d"), e("e");
   root._Children = {&a, &b};
   a._Children = {&c, &d};
   d._Children = {&e};
+  gOpenIterators = 0;
   TOVTreeAsTreeIterator it = TreeWalk(&root);
   TOVTreeAsStringTreeBuilder builder(Names());
   TOVTreeAsStringTreeBuilder chosen(Names(), ".", "|", "__", "`", "-> ");
-  std::string drawing, prefixes, chosenLine, chosenNext;
+  std::string siblings, drawing, prefixes, chosenLine, chosenNext;
   MORUnicodeString next, line;
   while (const TOVTreeIteratorElement* el = it.Next()) {
     const auto& element = *static_cast<const TOVTreeAsTreeIteratorElement*>(el);
+    siblings += std::to_string(element.HasNextObject());
     builder.GetStringsForTree(element, next, line);
     drawing += std::string(line) + "\n";
     prefixes += "[" + std::string(next) + "]";
@@ -289,6 +265,9 @@ TEST(TreeAsStringBuilders, TreeLinesWithTheDefaultPiecesOrTheCallersChoice) {
       chosenNext = std::string(next);
     }
   }
+  EXPECT_EQ(it.Next(), nullptr);
+  EXPECT_EQ(gOpenIterators, 0);
+  EXPECT_EQ(siblings, "011000");
   EXPECT_EQ(drawing, "- root\n"
                      "   +- a\n"
                      "   !   +- c\n"
