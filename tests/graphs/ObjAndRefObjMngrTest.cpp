@@ -119,25 +119,30 @@ TEST(ObjAndRefObjMngr, ProcessorIsToldWhenTakenAndLetGo) {
   EXPECT_EQ(second._Log, "attach init detach ");
 }
 
-TEST(ObjAndRefObjMngr, ObjectsAreFiledByClassOnceEach) {
+TEST(ObjAndRefObjMngr, ObjectsAreFiledByClassOnceEachAndWaitForTheCompletionPass) {
   Managed s;
-  Item a("a"), skip("skip"), later("later");
-  s.processor._Kinds = {{"skip", 0}, {"later", 2}};
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&skip), 0);
+  Item a("a"), skip("skip"), later("later"), dropped("dropped"), c("c");
+  later._Refs = {&c};
+  s.processor._Kinds = {{"skip", 0}, {"later", 2}, {"dropped", 2}};
+  for (Item* item : {&a, &a, &skip, &later, &dropped})
+    EXPECT_EQ(s.mngr.AddObjAndRefObj(item), 0);
   // Classified 2: to complete even though HandleRefObj leaves the flag at 1; HandleObj
-  // waits for the completion pass.
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&later), 0);
-  EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 1);
+  // waits for the completion pass, the references are added at once.
+  EXPECT_EQ(s.mngr._Handled, "a c ");
+  EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 2);
   EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&a));
   EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&skip));
   EXPECT_TRUE(s.mngr.GetObjToCompleteSet().Contains(&later));
-  EXPECT_EQ(s.mngr._Handled, "a ");
+  // The completion pass classifies the waiting objects again.
+  s.processor._Kinds = {{"dropped", 0}};
+  EXPECT_EQ(s.mngr.CompleteAndAddRefObj(), 0);
+  EXPECT_EQ(s.mngr._Handled, "a c later ");
+  EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&dropped));
+  EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&later));
+  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
   // Initialize empties every set.
   s.mngr.Initialize();
   EXPECT_TRUE(s.mngr.GetObjToTreatSet().IsEmpty());
-  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
   EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().IsEmpty());
 }
 
@@ -159,22 +164,6 @@ TEST(ObjAndRefObjMngr, ObjectsReferringToEachOtherAreHandledOnceAndFailuresComeB
   EXPECT_EQ(f.mngr.AddObjAndRefObj(&x), E_FAIL);
   EXPECT_TRUE(f.mngr.GetObjToTreatSet().IsEmpty());
   EXPECT_EQ(f.mngr._Handled, "");
-}
-
-TEST(ObjAndRefObjMngr, ACompletionPassFinishesTheWaitingObjects) {
-  Managed s;
-  Item a("a"), b("b"), c("c");
-  b._Refs = {&c};
-  s.processor._Kinds = {{"a", 2}, {"b", 2}};
-  s.mngr.AddObjAndRefObj(&a);
-  s.mngr.AddObjAndRefObj(&b);
-  EXPECT_EQ(s.mngr._Handled, "c ");
-  s.processor._Kinds = {{"a", 0}};
-  EXPECT_EQ(s.mngr.CompleteAndAddRefObj(), 0);
-  EXPECT_EQ(s.mngr._Handled, "c b ");
-  EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&a));
-  EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&b));
-  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
 }
 
 TEST(ObjAndRefObjMngrGroup, RoundsRunUntilNoManagerHasObjectsToComplete) {
