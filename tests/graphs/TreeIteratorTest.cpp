@@ -184,11 +184,11 @@ TEST(TreeIterators, WithoutRootWalkTheTopLevelAndNothingWhenThereIsNone) {
   NodeExtractor* extractor;
   TOVChildExtractorRfHndlr hExtractor = Extractor(&extractor);
   extractor->_HasTop = true;
-  extractor->_Top = {&t.a, &other};
+  extractor->_Top = {&t.a, &other, &t.b};
   TOVTreeAsPathIterator path = PathWalk(nullptr, hExtractor);
-  EXPECT_EQ((Walk(path)), "a:0 c:1 other:0 ");
+  EXPECT_EQ((Walk(path)), "a:0 c:1 other:0 b:0 ");
   TOVTreeAsTreeIterator tree = TreeWalk(nullptr, hExtractor);
-  EXPECT_EQ((Walk(tree)), "a:0 c:1 other:0 ");
+  EXPECT_EQ((Walk(tree)), "a:0 c:1 other:0 b:0 ");
 
   extractor->_Top.clear(); // an empty top-level iterator
   TOVTreeAsPathIterator empty = PathWalk(nullptr, hExtractor);
