@@ -85,11 +85,22 @@ TEST_F(CmdLnAnalyzerTest, WordErrorsStopTheAnalysis) {
   EXPECT_EQ(Strings(args), Words{"a"});
   EXPECT_FALSE(later.IsDefined());
 
+  // Without positional option, a word that no option takes, a second value and a word
+  // starting with "-" (never a value) are refused.
   TOVCmdLnAnalyzer bare("bare", kNone);
   TOVCmdLnOptNoArg verbose(bare, "-v", TOVCmdLnOptOptional, kNone);
-  ExpectCmdLnError(Analyze(bare, {"word"}), "bare \"word\"", {"0003", "bare"});
-  ExpectCmdLnError(Analyze(bare, {"-v", "word"}), "bare -v \"word\"", {"0003", "-v"});
+  TOVString out;
+  TOVCmdLnOptOneArg bareOut(bare, "-o|-out", TOVCmdLnOptOptional, kNone, out, 1);
   EXPECT_EQ(bare.Analyze(nullptr, 0), 0);
+  const std::pair<Words, Words> refused[] = {
+      {{"word"}, {"bare \"word\"", "0003", "bare"}},
+      {{"-v", "word"}, {"bare -v \"word\"", "0003", "-v"}},
+      {{"-o", "x", "-out", "y"}, {"bare -o|-out \"y\"", "0009", "-o|-out"}},
+      {{"-o", "-1"}, {"bare -1", "0001", "-1"}}};
+  for (const auto& [words, error] : refused) {
+    bare.Reset();
+    ExpectCmdLnError(Analyze(bare, words), error[0], Words(error.begin() + 1, error.end()));
+  }
 }
 
 TEST_F(CmdLnAnalyzerTest, PositionalOptionTakesWhatOtherOptionsCannot) {
@@ -102,15 +113,6 @@ TEST_F(CmdLnAnalyzerTest, PositionalOptionTakesWhatOtherOptionsCannot) {
   EXPECT_EQ(Analyze(tool_, {"-o", "a", "b", "-", "-v", "c", "", "-o", "d"}), 0);
   EXPECT_EQ(std::string(out), "a");
   EXPECT_EQ(Strings(args), (Words{"b", "-", "c", "", "d"}));
-
-  // Without positional option, the second value is refused; a word starting with "-" is
-  // never a value.
-  TOVCmdLnAnalyzer bare("bare", kNone);
-  TOVCmdLnOptOneArg bareOut(bare, "-o|-out", TOVCmdLnOptOptional, kNone, out, 1);
-  ExpectCmdLnError(Analyze(bare, {"-o", "x", "-out", "y"}), "bare -o|-out \"y\"",
-                   {"0009", "-o|-out"});
-  bare.Reset();
-  ExpectCmdLnError(Analyze(bare, {"-o", "-1"}), "bare -1", {"0001", "-1"});
 }
 
 TEST_F(CmdLnAnalyzerTest, AfterALastOptionEveryWordIsAnArgument) {

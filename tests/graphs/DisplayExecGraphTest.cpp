@@ -19,14 +19,19 @@ TOV_IMPLEMENT_CLASS(LastLineDisplay, TOVMessageDisplay)
 
 namespace {
 
-/// The lines that DisplayExecGraph shows for the graph below step.
-std::string Shown(const TestGraph& g, const TOVExecGraphStep* step = nullptr) {
+/// Shows on display the graph below step.
+void Show(const TestGraph& g, TOVMessageDisplay& display, const TOVExecGraphStep* step = nullptr) {
   TOVSortedVector byStep(TOVExecGraphNodeCmpStep::GetGlobal(), TOVContainerNothingAtDelete);
   for (int i = 0; i < g._Nodes.Size(); ++i)
     byStep.Add(g._Nodes[i], 1);
   byStep.Sort();
-  TOVMessageDisplayToString display;
   TOVUtilitiesForDebug::DisplayExecGraph(step, g._StepLinks, byStep, display);
+}
+
+/// The lines that DisplayExecGraph shows for the graph below step.
+std::string Shown(const TestGraph& g, const TOVExecGraphStep* step = nullptr) {
+  TOVMessageDisplayToString display;
+  Show(g, display, step);
   return std::string(display.GetMessageW());
 }
 
@@ -34,12 +39,7 @@ std::string Shown(const TestGraph& g, const TOVExecGraphStep* step = nullptr) {
 
 TEST(DisplayExecGraph, ShowsEachStepOnceBelowTheParentThatRanksIt) {
   // 0 -> 1 -> 3 and 0 -> 3: 3 is shown only below 1, the parent that ranks it.
-  TestGraph g;
-  g.AddNodes(4);
-  g.Link(0, 1);
-  g.Link(1, 3);
-  g.Link(0, 3);
-  g.Link(2, 2);
+  TestGraph g(4, {{0, 1}, {1, 3}, {0, 3}, {2, 2}});
   g.Build();
   std::string shown = Shown(g);
   // Two roots, in the order of the sorted root links.
@@ -50,11 +50,7 @@ TEST(DisplayExecGraph, ShowsEachStepOnceBelowTheParentThatRanksIt) {
 }
 
 TEST(DisplayExecGraph, AMergedCycleShowsAllItsNodes) {
-  TestGraph g;
-  g.AddNodes(3);
-  g.Link(0, 1);
-  g.Link(1, 0);
-  g.Link(1, 2);
+  TestGraph g(3, {{0, 1}, {1, 0}, {1, 2}});
   g.Build();
   std::string shown = Shown(g);
   EXPECT_TRUE(shown == "> 1:  \"0\" \"1\"\n> 2:  \"2\"\n" ||
@@ -64,17 +60,12 @@ TEST(DisplayExecGraph, AMergedCycleShowsAllItsNodes) {
 
 TEST(DisplayExecGraph, ADeepGraphIsShownWithoutRecursion) {
   const int n = 100000;
-  TestGraph g;
-  g.AddNodes(n);
+  TestGraph g(n);
   for (int i = 0; i + 1 < n; ++i)
     g.Link(i, i + 1);
   g.Build();
-  TOVSortedVector byStep(TOVExecGraphNodeCmpStep::GetGlobal(), TOVContainerNothingAtDelete);
-  for (int i = 0; i < n; ++i)
-    byStep.Add(g._Nodes[i], 1);
-  byStep.Sort();
   LastLineDisplay display;
-  TOVUtilitiesForDebug::DisplayExecGraph(nullptr, g._StepLinks, byStep, display);
+  Show(g, display);
   EXPECT_EQ(display._Lines, n);
   EXPECT_EQ(display._Last, "> " + std::to_string(n) + ":  \"" + std::to_string(n - 1) + "\"");
 }

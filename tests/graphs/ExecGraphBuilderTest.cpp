@@ -6,12 +6,6 @@
 #include "TOVHashTable.h"
 #include "TOVTestSupport.h"
 
-#include <algorithm>
-#include <random>
-#include <set>
-
-using Links = std::vector<std::pair<int, int>>;
-
 /// Gives the builder's phases to the tests.
 class OpenBuilder : public TOVExecGraphBuilder {
 public:
@@ -19,7 +13,7 @@ public:
   using TOVExecGraphBuilder::InitRankAndSetLastParentStep;
 };
 
-TEST(ExecGraphStep, OverridesFormChainsThatNodesFollow) {
+TEST(ExecGraphStep, OverridesFormChainsThatNodesFollowAndRanksOnlyGrow) {
   TOVExecGraphNode a, b;
   TOVExecGraphStepRfHndlr own = a.GetHStep();
   TOVExecGraphStepRfHndlr target(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
@@ -27,7 +21,6 @@ TEST(ExecGraphStep, OverridesFormChainsThatNodesFollow) {
   EXPECT_EQ(own->GetHOverride().Get(), target.Get());
   EXPECT_EQ(a.GetHStep().Get(), target.Get());
   // b's step overridden by a's, then a's by a new one: b follows the whole chain.
-  TOVExecGraphStepRfHndlr bOwn = b.GetHStep();
   b.OverrideHStep(a.GetHStep());
   TOVExecGraphStepRfHndlr last(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
   target->SetHOverride(last);
@@ -44,14 +37,11 @@ TEST(ExecGraphStep, OverridesFormChainsThatNodesFollow) {
   EXPECT_EQ(a.GetBuildStep(), 0);
   EXPECT_EQ(a.GetHStep()->GetHOverride().Get(), nullptr);
   EXPECT_NE(a.GetHStep().Get(), other.Get());
-}
 
-TEST(ExecGraphStep, RankOnlyGrows) {
-  TOVExecGraphStep s;
-  EXPECT_EQ(s.GetRank(), 0);
-  s.SetRankIfGreater(3);
-  s.SetRankIfGreater(2);
-  EXPECT_EQ(s.GetRank(), 3);
+  EXPECT_EQ(last->GetRank(), 0);
+  last->SetRankIfGreater(3);
+  last->SetRankIfGreater(2);
+  EXPECT_EQ(last->GetRank(), 3);
 }
 
 TEST(ExecGraphStepDeathTest, InvalidOverridesStop) {
@@ -67,7 +57,6 @@ TEST(ExecGraphStepDeathTest, InvalidOverridesStop) {
 TEST(ExecGraphComparators, NodesCompareByEffectiveStepAndLinksByParent) {
   TOVExecGraphNode a, b;
   const TOVExecGraphNodeCmpStep& byStep = TOVExecGraphNodeCmpStep::GetGlobal();
-  EXPECT_EQ(&byStep, &TOVExecGraphNodeCmpStep::GetGlobal());
   EXPECT_EQ(byStep.CompareObjects(&a, a.GetHStep().Get()), 0);
   EXPECT_NE(byStep.CompareObjects(&a, &b), 0);
   b.OverrideHStep(a.GetHStep());
@@ -84,14 +73,12 @@ TEST(ExecGraphComparators, NodesCompareByEffectiveStepAndLinksByParent) {
   EXPECT_GT(byParentNode.CompareObjects(&ab, &root), 0);
 
   TOVExecGraphStep p, q;
-  TOVExecGraphStepLink pq(&p, q), qp(&q, p), rootLink(nullptr, p);
+  TOVExecGraphStepLink pq(&p, q), rootLink(nullptr, p);
   const auto& byParentStep = TOVExecGraphStepLinkCmpParentStep::GetGlobal();
   EXPECT_EQ(byParentStep.CompareObjects(&pq, &p), 0);
   EXPECT_EQ(byParentStep.CompareObjects(nullptr, &rootLink), 0);
-  // A sorted vector keyed on the parent step may be searched with it, not the reverse.
-  EXPECT_EQ(TOVComparator::FirstCanBeUsedInSetSortedBySecond(
-                byParentStep, TOVExecGraphStepLinkCmpParentStep::GetGlobal()),
-            1u);
+  // A sorted vector keyed on the parent step may be searched with it.
+  EXPECT_EQ(TOVComparator::FirstCanBeUsedInSetSortedBySecond(byParentStep, byParentStep), 1u);
 }
 
 TEST(ExecGraphComparators, StepLinksCompareAndHashOnBothSteps) {
@@ -147,149 +134,101 @@ TEST(ExecGraphComparatorsDeathTest, NullsAndForeignClassesStop) {
                "TOVExecGraphStepLink");
 }
 
-TEST(ExecGraphBuilder, ACycleBecomesOneRootStep) {
-  TestGraph g;
-  g.AddNodes(3);
-  g.Link(0, 1);
-  g.Link(1, 2);
-  g.Link(2, 0);
+TEST(ExecGraphBuilder, StepsAreRankedByTheLongestPathBelowTheParentThatRanksThem) {
+  struct Case {
+    const char* what;
+    int nodes;
+    Links links;
+    int steps;
+    Links stepLinks;
+    Links ranks;   // node, rank of its step
+    Links parents; // node, node of its step's parent step (-1: none)
+  };
+  const Case cases[] = {
+      {"empty", 0, {}, 0, {}, {}, {}},
+      {"cycle", 3, {{0, 1}, {1, 2}, {2, 0}}, 1, {{-1, 0}}, {{2, 1}}, {{1, -1}}},
+      // Of the two parents that rank 3, the one whose node comes first in the node vector.
+      {"diamond",
+       4,
+       {{0, 1}, {0, 2}, {1, 3}, {2, 3}},
+       4,
+       {{-1, 0}, {0, 1}, {0, 2}, {1, 3}, {2, 3}},
+       {{0, 1}, {1, 2}, {2, 2}, {3, 3}},
+       {{1, 0}, {3, 1}}},
+      {"shortcut",
+       4,
+       {{0, 3}, {0, 1}, {1, 2}, {2, 3}},
+       4,
+       {{-1, 0}, {0, 1}, {0, 3}, {1, 2}, {2, 3}},
+       {{3, 4}},
+       {{3, 2}}},
+      // Twice 0 -> 1; the cycle {1, 2} linked twice to 3; explicit root links are ignored.
+      {"duplicates",
+       4,
+       {{0, 1}, {0, 1}, {1, 2}, {2, 1}, {1, 3}, {2, 3}, {-1, 0}},
+       3,
+       {{-1, 0}, {0, 1}, {1, 3}},
+       {{3, 3}},
+       {}},
+      // One cycle through 0..3 nested in another, 4 <-> 5 alone, 6 with no link.
+      {"nested cycles",
+       7,
+       {{0, 1}, {1, 2}, {2, 1}, {2, 3}, {3, 0}, {4, 5}, {5, 4}},
+       3,
+       {{-1, 0}, {-1, 4}, {-1, 6}},
+       {{0, 1}, {4, 1}, {6, 1}},
+       {}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestGraph g(c.nodes, c.links);
+    g.Build();
+    EXPECT_EQ(g.StepCount(), c.steps);
+    EXPECT_EQ(g.StepLinks(), c.stepLinks);
+    for (const auto& [node, rank] : c.ranks)
+      EXPECT_EQ(g.Rank(node), rank) << node;
+    for (const auto& [node, parent] : c.parents)
+      EXPECT_EQ(g.Step(node)->GetParentStep(), parent < 0 ? nullptr : g.Step(parent)) << node;
+  }
+}
+
+TEST(ExecGraphBuilder, ACycleTakesTheStepOfItsFirstNodeOnTheWalk) {
+  TestGraph g(3, {{0, 1}, {1, 2}, {2, 0}});
   g.Build();
-  EXPECT_EQ(g.StepCount(), 1);
-  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}}));
-  EXPECT_EQ(g.Rank(2), 1);
-  EXPECT_EQ(g.Step(1)->GetParentStep(), nullptr);
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(g.Node(i).GetBuildStep(), 2);
-  // The cycle takes the step of its first node on the walk.
   EXPECT_EQ(g.Node(0).GetHStepWithReinit().Get(), g.Step(2));
 }
 
-TEST(ExecGraphBuilder, ADiamondKeepsFourStepsRankedByLongestPath) {
-  TestGraph g;
-  g.AddNodes(4);
-  g.Link(0, 1);
-  g.Link(0, 2);
-  g.Link(1, 3);
-  g.Link(2, 3);
-  g.Build();
-  EXPECT_EQ(g.StepCount(), 4);
-  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {0, 1}, {0, 2}, {1, 3}, {2, 3}}));
-  EXPECT_EQ(g.Rank(0), 1);
-  EXPECT_EQ(g.Rank(1), 2);
-  EXPECT_EQ(g.Rank(2), 2);
-  EXPECT_EQ(g.Rank(3), 3);
-  EXPECT_EQ(g.Step(1)->GetParentStep(), g.Step(0));
-  // Of the two parents that rank it, the one whose node comes first in the node vector.
-  EXPECT_EQ(g.Step(3)->GetParentStep(), g.Step(1));
-}
-
-TEST(ExecGraphBuilder, TheLongestPathGivesTheRankAndTheParentStep) {
-  // 0 -> 3 directly and 0 -> 1 -> 2 -> 3: 3 is ranked through 2.
-  TestGraph g;
-  g.AddNodes(4);
-  g.Link(0, 3);
-  g.Link(0, 1);
-  g.Link(1, 2);
-  g.Link(2, 3);
-  g.Build();
-  EXPECT_EQ(g.Rank(3), 4);
-  EXPECT_EQ(g.Step(3)->GetParentStep(), g.Step(2));
-}
-
-TEST(ExecGraphBuilder, DuplicateLinksGiveOneStepLink) {
-  // Twice 0 -> 1; the cycle {1, 2} linked twice to 3; explicit root links are ignored.
-  TestGraph g;
-  g.AddNodes(4);
-  g.Link(0, 1);
-  g.Link(0, 1);
-  g.Link(1, 2);
-  g.Link(2, 1);
-  g.Link(1, 3);
-  g.Link(2, 3);
-  g.Link(-1, 0);
-  g.Build();
-  EXPECT_EQ(g.StepCount(), 3);
-  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {0, 1}, {1, 3}}));
-  EXPECT_EQ(g.Rank(3), 3);
-}
-
-TEST(ExecGraphBuilder, NestedAndOverlappingCyclesMergeAndIsolatedNodesAreRoots) {
-  // 0 -> 1 -> 2 -> 1, 2 -> 3 -> 0: one cycle through all four; 4 -> 5 -> 4 alone;
-  // 6 has no link.
-  TestGraph g;
-  g.AddNodes(7);
-  g.Link(0, 1);
-  g.Link(1, 2);
-  g.Link(2, 1);
-  g.Link(2, 3);
-  g.Link(3, 0);
-  g.Link(4, 5);
-  g.Link(5, 4);
-  g.Build();
-  EXPECT_EQ(g.StepCount(), 3);
-  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {-1, 4}, {-1, 6}}));
-  for (int i : {0, 4, 6})
-    EXPECT_EQ(g.Rank(i), 1);
-}
-
-TEST(ExecGraphBuilder, AnEmptyGraphBuildsNothing) {
-  TestGraph g;
-  g.Build();
-  EXPECT_TRUE(g._StepLinks.IsEmpty());
-}
-
-TEST(ExecGraphBuilder, InitAllowsASecondBuild) {
-  TestGraph g;
-  g.AddNodes(2);
-  g.Link(0, 1);
-  g.Build();
-  for (int i = 0; i < 2; ++i)
-    g.Node(i).Init();
-  g._StepLinks.ReleaseElementsAndClear();
-  g.Build();
-  EXPECT_EQ(g.StepLinks(), (Links{{-1, 0}, {0, 1}}));
-  EXPECT_EQ(g.Rank(1), 2);
-}
-
-TEST(ExecGraphBuilder, ALadderIsRankedInLinearTime) {
+TEST(ExecGraphBuilder, LaddersChainsAndLongCyclesAreBuiltInLinearTimeWithoutRecursion) {
   // Layers of two steps, each linked to both steps of the next layer: a walk that
   // re-walks a step per parent doubles its work with every layer.
   const int layers = 2000;
-  TestGraph g;
-  g.AddNodes(2 * layers);
+  TestGraph ladder(2 * layers);
   for (int l = 0; l + 1 < layers; ++l)
     for (int a = 0; a < 2; ++a)
       for (int b = 0; b < 2; ++b)
-        g.Link(2 * l + a, 2 * (l + 1) + b);
-  g.Build();
-  EXPECT_EQ(g.Rank(2 * layers - 1), layers);
-  EXPECT_EQ(g.Rank(1), 1);
-}
+        ladder.Link(2 * l + a, 2 * (l + 1) + b);
+  ladder.Build();
+  EXPECT_EQ(ladder.Rank(2 * layers - 1), layers);
+  EXPECT_EQ(ladder.Rank(1), 1);
 
-TEST(ExecGraphBuilder, ALongChainAndALongCycleNeedNoRecursion) {
   const int n = 150000;
-  TestGraph chain;
-  chain.AddNodes(n);
-  for (int i = 0; i + 1 < n; ++i)
-    chain.Link(i, i + 1);
+  TestGraph chain(n), cycle(n);
+  for (int i = 0; i < n; ++i) {
+    if (i + 1 < n)
+      chain.Link(i, i + 1);
+    cycle.Link(i, (i + 1) % n);
+  }
   chain.Build();
   EXPECT_EQ(chain.Rank(n - 1), n);
   EXPECT_EQ(chain.Step(n - 1)->GetParentStep(), chain.Step(n - 2));
-
-  TestGraph cycle;
-  cycle.AddNodes(n);
-  for (int i = 0; i < n; ++i)
-    cycle.Link(i, (i + 1) % n);
   cycle.Build();
   EXPECT_EQ(cycle.StepCount(), 1);
   EXPECT_EQ(cycle._StepLinks.Size(), 1);
 }
 
 TEST(ExecGraphBuilder, InitRankFromAStepRanksBelowIt) {
-  TestGraph g;
-  g.AddNodes(3);
-  g.Link(0, 1);
-  g.Link(1, 2);
+  TestGraph g(3, {{0, 1}, {1, 2}});
   g.Build();
   TOVExecGraphStep extra;
   extra.SetRankIfGreater(10);
@@ -304,16 +243,12 @@ TEST(ExecGraphBuilder, InitRankFromAStepRanksBelowIt) {
 }
 
 TEST(ExecGraphBuilderDeathTest, PreconditionsStop) {
-  TestGraph unsorted;
-  unsorted.AddNodes(3);
-  unsorted.Link(1, 2);
-  unsorted.Link(0, 1);
+  TestGraph unsorted(3, {{1, 2}, {0, 1}});
   EXPECT_FATAL(
       TOVExecGraphBuilder::Build(unsorted._Nodes, unsorted._NodeLinks, unsorted._StepLinks),
       "NodeLinkSVParentNode must be sorted by TOVExecGraphNodeLinkCmpParentNode");
 
-  TestGraph full;
-  full.AddNodes(1);
+  TestGraph full(1);
   TOVExecGraphStep s;
   full._StepLinks.Add(new TOVExecGraphStepLink(nullptr, s), 1);
   EXPECT_FATAL(full.Build(), "StepLinkSVParentStep must be empty");
@@ -325,38 +260,34 @@ TEST(ExecGraphBuilderDeathTest, PreconditionsStop) {
   EXPECT_FATAL(TOVExecGraphBuilder::Build(byBothSteps._Nodes, byBothSteps._NodeLinks, wrong),
                "The comparator of StepLinkSVParentStep = TOVExecGraphStepLinkCmpParentStepStep "
                "refuses the comparator TOVExecGraphStepLinkCmpParentStep");
-}
 
-TEST(ExecGraphBuilderDeathTest, ASecondBuildWithoutInitStops) {
-  TestGraph g;
-  g.AddNodes(2);
-  g.Link(0, 1);
-  g.Build();
-  g._StepLinks.ReleaseElementsAndClear();
-  EXPECT_FATAL(g.Build(), "Build() can't be called twice");
+  // A second build needs Init on every node first.
+  TestGraph twice(2, {{0, 1}});
+  twice.Build();
+  twice._StepLinks.ReleaseElementsAndClear();
+  EXPECT_FATAL(twice.Build(), "Build() can't be called twice");
+  for (int i = 0; i < 2; ++i)
+    twice.Node(i).Init();
+  twice.Build();
+  EXPECT_EQ(twice.StepLinks(), (Links{{-1, 0}, {0, 1}}));
+  EXPECT_EQ(twice.Rank(1), 2);
 }
 
 TEST(ExecGraphBuilderDeathTest, StepsThatAreEachOthersParentLeaveNoRoot) {
   // 0 -> 1 and 2 -> 3, with 0 and 3 sharing a step and 1 and 2 another: two steps,
   // each the parent of the other.
-  TestGraph g;
-  g.AddNodes(4);
-  g.Link(0, 1);
-  g.Link(2, 3);
+  TestGraph g(4, {{0, 1}, {2, 3}});
   g.Node(3).OverrideHStep(g.Node(0).GetHStep());
   g.Node(2).OverrideHStep(g.Node(1).GetHStep());
   EXPECT_FATAL(g.Build(), "No root step found");
 }
 
 TEST(ExecGraphBuilderDeathTest, UnexpectedBuildStepsStop) {
-  TestGraph g;
-  g.AddNodes(2);
-  g.Link(0, 1);
+  TestGraph g(2, {{0, 1}});
   g.Node(1).SetBuildStep(5);
   EXPECT_FATAL(g.Build(), "BuildStep should be 0 or 1, and it's equal to 5");
 
-  TestGraph h;
-  h.AddNodes(1);
+  TestGraph h(1);
   TOVHashTable a(TOVContainerNothingAtDelete, 8), b(TOVContainerNothingAtDelete, 8),
       c(TOVContainerNothingAtDelete, 8);
   EXPECT_FATAL(OpenBuilder::AnalyzeSteps(h.Node(0), h._NodeLinks, h._StepLinks, a, b, c),

@@ -4,11 +4,11 @@
 #include <map>
 #include <set>
 
-std::vector<std::pair<int, int>> TestGraph::StepLinks() const {
+Links TestGraph::StepLinks() const {
   std::map<const TOVExecGraphStep*, int> lowest;
   for (int i = _Nodes.Size() - 1; i >= 0; --i)
     lowest[Step(i)] = i;
-  std::vector<std::pair<int, int>> out;
+  Links out;
   for (int i = 0; i < _StepLinks.Size(); ++i) {
     const auto* link = static_cast<const TOVExecGraphStepLink*>(_StepLinks[i]);
     int parent = link->GetParentStep() == nullptr ? -1 : lowest.at(link->GetParentStep());

@@ -14,12 +14,20 @@
 #include <string>
 #include <vector>
 
+/// Pairs of node (or step) indexes.
+using Links = std::vector<std::pair<int, int>>;
+
 class TestGraph {
 public:
-  TestGraph()
+  /// n nodes named 0 .. n-1 and a node link for every pair of links.
+  explicit TestGraph(int n = 0, const Links& links = {})
       : _Nodes(TOVContainerReleaseAtDelete),
         _NodeLinks(TOVExecGraphNodeLinkCmpParentNode::GetGlobal(), TOVContainerReleaseAtDelete),
-        _StepLinks(TOVExecGraphStepLinkCmpParentStep::GetGlobal(), TOVContainerReleaseAtDelete) {}
+        _StepLinks(TOVExecGraphStepLinkCmpParentStep::GetGlobal(), TOVContainerReleaseAtDelete) {
+    AddNodes(n);
+    for (const auto& [p, c] : links)
+      Link(p, c);
+  }
   TestGraph(const TestGraph&) = delete;
   TestGraph& operator=(const TestGraph&) = delete;
 
@@ -46,7 +54,7 @@ public:
   int Rank(int i) const { return Step(i)->GetRank(); }
   /// The step links as pairs of node indexes standing for their steps (the lowest node
   /// of each step), the parent -1 for a root link; sorted.
-  std::vector<std::pair<int, int>> StepLinks() const;
+  Links StepLinks() const;
   /// The number of distinct steps of the nodes.
   int StepCount() const;
 

@@ -11,9 +11,7 @@
 #include <vector>
 
 /// An object that refers to others.
-class Item : public MORBaseUnknown {
-  TOV_DECLARE_CLASS(Item)
-public:
+struct Item : MORBaseUnknown {
   explicit Item(const char* name) : _Name(name) {}
   std::string _Name;
   std::vector<Item*> _Refs;
@@ -47,19 +45,17 @@ public:
   long _InitCode = 0;
 };
 
-/// Adds every referred object; an object is complete once all its references are
-/// filed as to treat. Handles are logged.
+/// Adds every referred object and logs the objects handled; fails on the object named
+/// _FailOn.
 class ItemMngr : public TOVObjAndRefObjMngr {
   TOV_DECLARE_CLASS(ItemMngr)
 public:
   const TOVMappedCode& GetFamily() const override { return _Family; }
-  long HandleRefObj(MORBaseUnknown* o, unsigned int& complete) override {
+  long HandleRefObj(MORBaseUnknown* o, unsigned int&) override {
     Item* item = static_cast<Item*>(o);
     for (Item* ref : item->_Refs) {
       if (long code = AddObjAndRefObj(ref))
         return code;
-      if (!GetObjToTreatSet().Contains(ref) && !GetObjNotToTreatSet().Contains(ref))
-        complete = _Strict ? 0 : complete;
     }
     if (_FailOn == item->_Name)
       return E_FAIL;
@@ -73,7 +69,6 @@ public:
   TOVMappedCode _Family{"ITEMS"};
   std::string _Handled;
   std::string _FailOn;
-  bool _Strict = false;
 };
 
 /// A manager that leaves every object incomplete, even in a completion pass.
@@ -86,20 +81,16 @@ public:
   }
 };
 
-class ItemGroup : public TOVObjAndRefObjMngrGroup {
-  TOV_DECLARE_CLASS(ItemGroup)
-public:
+struct ItemGroup : TOVObjAndRefObjMngrGroup {
   ItemGroup() : _Mngrs(TOVContainerNothingAtDelete) {}
   const TOVContainer& GetMngrs() const override { return _Mngrs; }
   long TreatObjs() override { return 0; }
   TOVVector _Mngrs;
 };
 
-TOV_IMPLEMENT_CLASS(Item, MORBaseUnknown)
 TOV_IMPLEMENT_CLASS(Classifier, TOVObjAndRefObjProcessor)
 TOV_IMPLEMENT_CLASS(ItemMngr, TOVObjAndRefObjMngr)
 TOV_IMPLEMENT_CLASS(NeverCompleteMngr, ItemMngr)
-TOV_IMPLEMENT_CLASS(ItemGroup, TOVObjAndRefObjMngrGroup)
 
 namespace {
 
@@ -126,42 +117,36 @@ TEST(ObjAndRefObjMngr, ProcessorIsToldWhenTakenAndLetGo) {
   EXPECT_EQ(mngr.Initialize(), E_FAIL);
   mngr.Terminate();
   EXPECT_EQ(second._Log, "attach init detach ");
-  EXPECT_STREQ(mngr.GetFamily().GetCode(), "ITEMS");
 }
 
-TEST(ObjAndRefObjMngr, ObjectsAreFiledByClassOnceEach) {
+TEST(ObjAndRefObjMngr, ObjectsAreFiledByClassOnceEachAndWaitForTheCompletionPass) {
   Managed s;
-  Item a("a"), skip("skip"), later("later");
-  s.processor._Kinds = {{"skip", 0}, {"later", 2}};
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&skip), 0);
+  Item a("a"), skip("skip"), later("later"), dropped("dropped"), c("c");
+  later._Refs = {&c};
+  s.processor._Kinds = {{"skip", 0}, {"later", 2}, {"dropped", 2}};
+  for (Item* item : {&a, &a, &skip, &later, &dropped})
+    EXPECT_EQ(s.mngr.AddObjAndRefObj(item), 0);
   // Classified 2: to complete even though HandleRefObj leaves the flag at 1; HandleObj
-  // waits for the completion pass.
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&later), 0);
-  EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 1);
+  // waits for the completion pass, the references are added at once.
+  EXPECT_EQ(s.mngr._Handled, "a c ");
+  EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 2);
   EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&a));
   EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&skip));
   EXPECT_TRUE(s.mngr.GetObjToCompleteSet().Contains(&later));
-  EXPECT_EQ(s.mngr._Handled, "a ");
+  // The completion pass classifies the waiting objects again.
+  s.processor._Kinds = {{"dropped", 0}};
+  EXPECT_EQ(s.mngr.CompleteAndAddRefObj(), 0);
+  EXPECT_EQ(s.mngr._Handled, "a c later ");
+  EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&dropped));
+  EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&later));
+  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
   // Initialize empties every set.
   s.mngr.Initialize();
   EXPECT_TRUE(s.mngr.GetObjToTreatSet().IsEmpty());
-  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
   EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().IsEmpty());
 }
 
-TEST(ObjAndRefObjMngr, CodesOfTheHandlersStopAndComeBack) {
-  Managed s;
-  Item a("a"), b("b");
-  a._Refs = {&b};
-  s.mngr._FailOn = "b";
-  EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), E_FAIL);
-  EXPECT_TRUE(s.mngr.GetObjToTreatSet().IsEmpty());
-  EXPECT_EQ(s.mngr._Handled, "");
-}
-
-TEST(ObjAndRefObjMngr, ObjectsReferringToEachOtherAreHandledOnce) {
+TEST(ObjAndRefObjMngr, ObjectsReferringToEachOtherAreHandledOnceAndFailuresComeBack) {
   Managed s;
   Item a("a"), b("b"), c("c");
   a._Refs = {&b};
@@ -170,22 +155,15 @@ TEST(ObjAndRefObjMngr, ObjectsReferringToEachOtherAreHandledOnce) {
   EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
   EXPECT_EQ(s.mngr._Handled, "c b a ");
   EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 3);
-}
 
-TEST(ObjAndRefObjMngr, ACompletionPassFinishesTheWaitingObjects) {
-  Managed s;
-  Item a("a"), b("b"), c("c");
-  b._Refs = {&c};
-  s.processor._Kinds = {{"a", 2}, {"b", 2}};
-  s.mngr.AddObjAndRefObj(&a);
-  s.mngr.AddObjAndRefObj(&b);
-  EXPECT_EQ(s.mngr._Handled, "c ");
-  s.processor._Kinds = {{"a", 0}};
-  EXPECT_EQ(s.mngr.CompleteAndAddRefObj(), 0);
-  EXPECT_EQ(s.mngr._Handled, "c b ");
-  EXPECT_TRUE(s.mngr.GetObjNotToTreatSet().Contains(&a));
-  EXPECT_TRUE(s.mngr.GetObjToTreatSet().Contains(&b));
-  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
+  // The code of a handler stops the walk and comes back; nothing is filed.
+  Managed f;
+  Item x("x"), y("y");
+  x._Refs = {&y};
+  f.mngr._FailOn = "y";
+  EXPECT_EQ(f.mngr.AddObjAndRefObj(&x), E_FAIL);
+  EXPECT_TRUE(f.mngr.GetObjToTreatSet().IsEmpty());
+  EXPECT_EQ(f.mngr._Handled, "");
 }
 
 TEST(ObjAndRefObjMngrGroup, RoundsRunUntilNoManagerHasObjectsToComplete) {
@@ -218,23 +196,15 @@ TEST(ObjAndRefObjMngrGroup, RoundsRunUntilNoManagerHasObjectsToComplete) {
   EXPECT_TRUE(first.GetObjToTreatSet().Contains(&y));
   EXPECT_TRUE(first.GetObjToCompleteSet().IsEmpty());
   EXPECT_TRUE(second.GetObjToTreatSet().IsEmpty());
-  group.Terminate();
-  EXPECT_EQ(processor._Log, "prepare prepare detach detach ");
-}
 
-TEST(ObjAndRefObjMngrGroup, AFailingPassStopsTheAnalysis) {
-  Classifier processor;
-  ItemMngr mngr;
-  ItemGroup group;
-  group._Mngrs.Append(&mngr);
-  mngr.SetProcessor(&processor);
-  group.Initialize();
+  // A failing completion pass stops the analysis.
   Item a("a");
-  processor._Kinds = {{"a", 2}};
-  mngr.AddObjAndRefObj(&a);
-  processor._Kinds = {};
-  mngr._FailOn = "a";
+  processor._WaitOnce = {"a"};
+  second.AddObjAndRefObj(&a);
+  second._FailOn = "a";
   EXPECT_EQ(group.Analyze(), E_FAIL);
+  group.Terminate();
+  EXPECT_EQ(processor._Log, "prepare prepare prepare detach detach ");
 }
 
 TEST(ObjAndRefObjMngrDeathTest, MisusesStop) {

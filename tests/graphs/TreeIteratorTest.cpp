@@ -16,20 +16,20 @@
 #include <string>
 #include <vector>
 
+namespace {
+
 /// A node of the caller's tree: a name and children.
-class Node : public MORBaseUnknown {
-  TOV_DECLARE_CLASS(Node)
-public:
+struct Node : MORBaseUnknown {
   explicit Node(const char* name) : _Name(name) {}
   std::string _Name;
   std::vector<Node*> _Children;
 };
 
-static int gOpenIterators = 0;
+int gOpenIterators = 0;
+int gLiveElements = 0;
 
 /// Iterator over a list of nodes; counts the live ones.
 class NodeIterator : public TOVOneWayIterator {
-  TOV_DECLARE_CLASS(NodeIterator)
 public:
   explicit NodeIterator(std::vector<Node*> nodes) : _Nodes(std::move(nodes)) { ++gOpenIterators; }
   ~NodeIterator() override { --gOpenIterators; }
@@ -41,104 +41,53 @@ private:
 };
 
 /// Lists a node's children; the top level is a fixed list (absent: no iterator at all).
-class NodeExtractor : public TOVChildExtractor {
-  TOV_DECLARE_CLASS(NodeExtractor)
-public:
+struct NodeExtractor : TOVChildExtractor {
   TOVOneWayIterator* MakeChildIterator(const MORBaseUnknown* parent) override {
-    ++_Calls;
     if (parent == nullptr)
       return _HasTop ? new NodeIterator(_Top) : nullptr;
     return new NodeIterator(static_cast<const Node*>(parent)->_Children);
   }
   bool _HasTop = false;
   std::vector<Node*> _Top;
-  int _Calls = 0;
 };
 
-static int gLiveElements = 0;
-
-class PathElement : public TOVTreeAsPathIteratorElement {
-  TOV_DECLARE_CLASS(PathElement)
-public:
-  PathElement(const TOVTreeIterator& it, int index) : TOVTreeAsPathIteratorElement(it, index) {
-    ++gLiveElements;
-  }
-  ~PathElement() override { --gLiveElements; }
+/// An element of class Base that holds its object and counts the live ones.
+template <class Base> struct CountedElement : Base {
+  CountedElement(const TOVTreeIterator& it, int index) : Base(it, index) { ++gLiveElements; }
+  ~CountedElement() override { --gLiveElements; }
   void SetObject(const MORBaseUnknown* o) override { _pObject = o; }
   const MORBaseUnknown* GetObject() const override { return _pObject; }
-
-private:
   const MORBaseUnknown* _pObject = nullptr;
 };
+using PathElement = CountedElement<TOVTreeAsPathIteratorElement>;
 
-class TreeElement : public TOVTreeAsTreeIteratorElement {
-  TOV_DECLARE_CLASS(TreeElement)
-public:
-  TreeElement(const TOVTreeIterator& it, int index) : TOVTreeAsTreeIteratorElement(it, index) {
-    ++gLiveElements;
-  }
-  ~TreeElement() override { --gLiveElements; }
-  void SetObject(const MORBaseUnknown* o) override { _pObject = o; }
-  const MORBaseUnknown* GetObject() const override { return _pObject; }
+struct TreeElement : CountedElement<TOVTreeAsTreeIteratorElement> {
+  using CountedElement::CountedElement;
   void SetNextObject(const MORBaseUnknown* o) override { _pNext = o; }
   const MORBaseUnknown* GetNextObject() const override { return _pNext; }
   unsigned int HasNextObject() const override { return _pNext != nullptr; }
-
-private:
-  const MORBaseUnknown* _pObject = nullptr;
   const MORBaseUnknown* _pNext = nullptr;
 };
 
-class PathMaker : public TOVTreeAsPathIteratorElementMaker {
-  TOV_DECLARE_CLASS(PathMaker)
-public:
+/// Makes elements of class Element and counts them; Base is the maker interface it serves.
+template <class Base, class Element> struct MakerOf : Base {
   TOVTreeIteratorElement* MakeElement(const TOVTreeIterator& it, int index) override {
     ++_Made;
-    return new PathElement(it, index);
+    return new Element(it, index);
   }
   int _Made = 0;
 };
-
-class TreeMaker : public TOVTreeAsTreeIteratorElementMaker {
-  TOV_DECLARE_CLASS(TreeMaker)
-public:
-  TOVTreeIteratorElement* MakeElement(const TOVTreeIterator& it, int index) override {
-    return new TreeElement(it, index);
-  }
-};
-
+using PathMaker = MakerOf<TOVTreeAsPathIteratorElementMaker, PathElement>;
 /// A maker that breaks its contract: it gives path elements to a look-ahead iterator.
-class WrongMaker : public TOVTreeAsTreeIteratorElementMaker {
-  TOV_DECLARE_CLASS(WrongMaker)
-public:
-  TOVTreeIteratorElement* MakeElement(const TOVTreeIterator& it, int index) override {
-    return new PathElement(it, index);
-  }
-};
+using WrongMaker = MakerOf<TOVTreeAsTreeIteratorElementMaker, PathElement>;
 
-class NameConvertor : public TOVTreeIteratorElementConvToCaseName {
-  TOV_DECLARE_CLASS(NameConvertor)
-public:
+struct NameConvertor : TOVTreeIteratorElementConvToCaseName {
   void SetElement(const TOVTreeIteratorElement* e) override {
     _Name = static_cast<const Node*>(e->GetObject())->_Name.c_str();
   }
   const MORUnicodeString& GetCaseName() const override { return _Name; }
-
-private:
   MORUnicodeString _Name;
 };
-
-TOV_IMPLEMENT_CLASS(Node, MORBaseUnknown)
-TOV_IMPLEMENT_CLASS(NodeIterator, TOVOneWayIterator)
-TOV_IMPLEMENT_CLASS(NodeExtractor, TOVChildExtractor)
-TOV_IMPLEMENT_CLASS(PathElement, TOVTreeAsPathIteratorElement)
-TOV_IMPLEMENT_CLASS(TreeElement, TOVTreeAsTreeIteratorElement)
-TOV_IMPLEMENT_CLASS(PathMaker, TOVTreeAsPathIteratorElementMaker)
-TOV_IMPLEMENT_CLASS(TreeMaker, TOVTreeAsTreeIteratorElementMaker)
-TOV_IMPLEMENT_CLASS(WrongMaker, TOVTreeAsTreeIteratorElementMaker)
-TOV_IMPLEMENT_CLASS(NameConvertor, TOVTreeIteratorElementConvToCaseName)
-
-namespace {
 
 /// root with children a and b; a with child c.
 struct SmallTree {
@@ -149,27 +98,16 @@ struct SmallTree {
   }
 };
 
-struct Step {
-  std::string name;
-  int depth;
-};
-
-/// Every step of a walk: the name of the element's object and its depth.
-template <class Iterator> std::vector<Step> Walk(Iterator& it) {
-  std::vector<Step> steps;
+/// Every step of a walk: the name of the element's object, ":" and its depth.
+template <class Iterator> std::string Walk(Iterator& it) {
+  std::string steps;
   while (const TOVTreeIteratorElement* e = it.Next()) {
     EXPECT_EQ(e, it.GetCurrentElement());
     EXPECT_EQ(e->GetIteratorElementSetIdx(), it.GetCurrentElementIdx());
-    steps.push_back({static_cast<const Node*>(e->GetObject())->_Name, it.GetCurrentElementIdx()});
+    steps += static_cast<const Node*>(e->GetObject())->_Name + ":" +
+             std::to_string(it.GetCurrentElementIdx()) + " ";
   }
   return steps;
-}
-
-std::string Text(const std::vector<Step>& steps) {
-  std::string out;
-  for (const Step& s : steps)
-    out += s.name + ":" + std::to_string(s.depth) + " ";
-  return out;
 }
 
 TOVChildExtractorRfHndlr Extractor(NodeExtractor** out = nullptr) {
@@ -179,12 +117,22 @@ TOVChildExtractorRfHndlr Extractor(NodeExtractor** out = nullptr) {
   return TOVChildExtractorRfHndlr(TOVRfHndlrNoAddRef, made);
 }
 
-TOVTreeAsPathIteratorElementMakerRfHndlr MakerOfPaths() {
-  return TOVTreeAsPathIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, new PathMaker);
+/// A walk from root (null: the top level) with path elements.
+TOVTreeAsPathIterator PathWalk(const MORBaseUnknown* root,
+                               const TOVChildExtractorRfHndlr& extractor = Extractor(),
+                               const TOVTreeAsPathIteratorFilterRfHndlr& filter = {},
+                               TOVTreeAsPathIteratorElementMaker* maker = new PathMaker) {
+  return TOVTreeAsPathIterator(
+      extractor, TOVTreeAsPathIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, maker), filter, root);
 }
 
-TOVTreeAsTreeIteratorElementMakerRfHndlr MakerOfTrees() {
-  return TOVTreeAsTreeIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, new TreeMaker);
+/// A walk from root (null: the top level) with look-ahead elements.
+TOVTreeAsTreeIterator TreeWalk(const MORBaseUnknown* root,
+                               const TOVChildExtractorRfHndlr& extractor = Extractor(),
+                               TOVTreeAsTreeIteratorElementMaker* maker =
+                                   new MakerOf<TOVTreeAsTreeIteratorElementMaker, TreeElement>) {
+  return TOVTreeAsTreeIterator(
+      extractor, TOVTreeAsTreeIteratorElementMakerRfHndlr(TOVRfHndlrNoAddRef, maker), root);
 }
 
 TOVTreeIteratorElementConvToCaseNameRfHndlr Names() {
@@ -197,10 +145,8 @@ TEST(TreeAsPathIterator, WalksEachNodeBeforeItsChildrenAndStaysFinished) {
   SmallTree t;
   gOpenIterators = 0;
   auto* maker = new PathMaker;
-  TOVTreeAsPathIteratorElementMakerRfHndlr hMaker(TOVRfHndlrNoAddRef, maker);
-  TOVTreeAsPathIterator it(Extractor(), hMaker, TOVTreeAsPathIteratorFilterRfHndlr(), &t.root);
-  EXPECT_EQ(Text(Walk(it)), "root:0 a:1 c:2 b:1 ");
-  EXPECT_EQ(it.Next(), nullptr);
+  TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), {}, maker);
+  EXPECT_EQ((Walk(it)), "root:0 a:1 c:2 b:1 ");
   EXPECT_EQ(it.Next(), nullptr);
   // One element per depth, made once; every child iterator released once exhausted.
   EXPECT_EQ(maker->_Made, 3);
@@ -209,44 +155,51 @@ TEST(TreeAsPathIterator, WalksEachNodeBeforeItsChildrenAndStaysFinished) {
   EXPECT_EQ(it.GetCurrentElement(), nullptr);
 }
 
-TEST(TreeAsPathIterator, TheElementOfADepthIsReusedAndKnowsItsPath) {
+TEST(TreeAsPathIterator, TheElementOfADepthIsReusedAndAllIsDeletedMidWalk) {
   SmallTree t;
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                           &t.root);
-  const TOVTreeIteratorElement* root = it.Next();
-  const TOVTreeIteratorElement* a = it.Next();
-  const TOVTreeIteratorElement* c = it.Next();
-  const TOVTreeIteratorElement* b = it.Next();
-  EXPECT_EQ(a, b);
-  EXPECT_EQ(&c->GetTreeIterator(), &it);
-  EXPECT_EQ(root, it.GetElementSet()[0]);
-  EXPECT_EQ(b->GetObject(), &t.b);
-  // The element of c has left its depth: its object is cleared when the walk climbs.
-  EXPECT_EQ(c->GetObject(), nullptr);
+  gOpenIterators = 0;
+  gLiveElements = 0;
+  {
+    TOVTreeAsPathIterator it = PathWalk(&t.root);
+    const TOVTreeIteratorElement* root = it.Next();
+    const TOVTreeIteratorElement* a = it.Next();
+    const TOVTreeIteratorElement* c = it.Next();
+    EXPECT_EQ(gOpenIterators, 2) << "the iterators of depths 1 and 2";
+    EXPECT_EQ(gLiveElements, 3);
+    EXPECT_EQ(&c->GetTreeIterator(), &it);
+    EXPECT_EQ(root, it.GetElementSet()[0]);
+    const TOVTreeIteratorElement* b = it.Next();
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(b->GetObject(), &t.b);
+    // The element of c has left its depth: its object is cleared when the walk climbs.
+    EXPECT_EQ(c->GetObject(), nullptr);
+  }
+  EXPECT_EQ(gOpenIterators, 0);
+  EXPECT_EQ(gLiveElements, 0);
 }
 
-TEST(TreeAsPathIterator, WithoutRootWalksTheTopLevelAndNothingWhenThereIsNone) {
+TEST(TreeIterators, WithoutRootWalkTheTopLevelAndNothingWhenThereIsNone) {
   SmallTree t;
   Node other("other");
   NodeExtractor* extractor;
   TOVChildExtractorRfHndlr hExtractor = Extractor(&extractor);
   extractor->_HasTop = true;
-  extractor->_Top = {&t.a, &other};
-  TOVTreeAsPathIterator top(hExtractor, MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                            nullptr);
-  EXPECT_EQ(Text(Walk(top)), "a:0 c:1 other:0 ");
+  extractor->_Top = {&t.a, &other, &t.b};
+  TOVTreeAsPathIterator path = PathWalk(nullptr, hExtractor);
+  EXPECT_EQ((Walk(path)), "a:0 c:1 other:0 b:0 ");
+  TOVTreeAsTreeIterator tree = TreeWalk(nullptr, hExtractor);
+  EXPECT_EQ((Walk(tree)), "a:0 c:1 other:0 b:0 ");
 
   extractor->_Top.clear(); // an empty top-level iterator
-  TOVTreeAsPathIterator empty(hExtractor, MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                              nullptr);
+  TOVTreeAsPathIterator empty = PathWalk(nullptr, hExtractor);
   EXPECT_EQ(empty.Next(), nullptr);
   EXPECT_EQ(empty.Next(), nullptr);
 
   extractor->_HasTop = false; // no top-level iterator at all
-  TOVTreeAsPathIterator none(hExtractor, MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                             nullptr);
+  TOVTreeAsPathIterator none = PathWalk(nullptr, hExtractor);
   EXPECT_EQ(none.Next(), nullptr);
   EXPECT_EQ(none.GetElementSet().Size(), 0);
+  EXPECT_EQ(TreeWalk(nullptr, hExtractor).Next(), nullptr);
 }
 
 TEST(TreeAsPathIterator, AFilterReturnsOnlyTheNodesOfItsSetButVisitsTheOthersChildren) {
@@ -256,30 +209,11 @@ TEST(TreeAsPathIterator, AFilterReturnsOnlyTheNodesOfItsSetButVisitsTheOthersChi
   TOVContainerRfHndlr hSet(TOVRfHndlrNoAddRef, set);
   TOVTreeAsPathIteratorFilterRfHndlr hFilter(TOVRfHndlrNoAddRef,
                                              new TOVTreeAsPathIteratorFilterWithCurrentSet(hSet));
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), hFilter, &t.root);
-  EXPECT_EQ(Text(Walk(it)), "c:2 ");
+  TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), hFilter);
+  EXPECT_EQ((Walk(it)), "c:2 ");
   EXPECT_EQ(it.Next(), nullptr);
-
   set->Clear(0);
-  TOVTreeAsPathIterator nothing(Extractor(), MakerOfPaths(), hFilter, &t.root);
-  EXPECT_EQ(nothing.Next(), nullptr);
-}
-
-TEST(TreeAsPathIterator, DestroyingMidWalkDeletesOpenIteratorsAndElements) {
-  SmallTree t;
-  gOpenIterators = 0;
-  gLiveElements = 0;
-  {
-    TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                             &t.root);
-    it.Next();
-    it.Next();
-    it.Next(); // at c: the iterators of depths 1 and 2 are open
-    EXPECT_EQ(gOpenIterators, 2);
-    EXPECT_EQ(gLiveElements, 3);
-  }
-  EXPECT_EQ(gOpenIterators, 0);
-  EXPECT_EQ(gLiveElements, 0);
+  EXPECT_EQ(PathWalk(&t.root, Extractor(), hFilter).Next(), nullptr);
 }
 
 TEST(TreeAsPathIterator, ADeepChainNeedsNoRecursion) {
@@ -289,47 +223,16 @@ TEST(TreeAsPathIterator, ADeepChainNeedsNoRecursion) {
     chain.emplace_back("n");
   for (int i = 0; i + 1 < 100000; ++i)
     chain[i]._Children = {&chain[i + 1]};
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                           &chain[0]);
+  TOVTreeAsPathIterator it = PathWalk(&chain[0]);
   int count = 0;
   while (it.Next() != nullptr)
     ++count;
   EXPECT_EQ(count, 100000);
 }
 
-TEST(TreeAsTreeIterator, ElementsKnowWhetherASiblingFollows) {
-  SmallTree t;
-  gOpenIterators = 0;
-  TOVTreeAsTreeIterator it(Extractor(), MakerOfTrees(), &t.root);
-  std::string seen;
-  while (const TOVTreeIteratorElement* e = it.Next()) {
-    const auto* te = static_cast<const TOVTreeAsTreeIteratorElement*>(e);
-    seen += static_cast<const Node*>(te->GetObject())->_Name + "=" +
-            std::to_string(te->HasNextObject()) + " ";
-  }
-  EXPECT_EQ(seen, "root=0 a=1 c=0 b=0 ");
-  EXPECT_EQ(it.Next(), nullptr);
-  EXPECT_EQ(gOpenIterators, 0);
-}
-
-TEST(TreeAsTreeIterator, WithoutRootWalksTheTopLevel) {
-  SmallTree t;
-  Node other("other");
-  NodeExtractor* extractor;
-  TOVChildExtractorRfHndlr hExtractor = Extractor(&extractor);
-  extractor->_HasTop = true;
-  extractor->_Top = {&t.a, &other};
-  TOVTreeAsTreeIterator it(hExtractor, MakerOfTrees(), nullptr);
-  EXPECT_EQ(Text(Walk(it)), "a:0 c:1 other:0 ");
-  extractor->_HasTop = false;
-  TOVTreeAsTreeIterator none(hExtractor, MakerOfTrees(), nullptr);
-  EXPECT_EQ(none.Next(), nullptr);
-}
-
 TEST(TreeAsStringBuilders, PathJoinsTheNamesFromTheTop) {
   SmallTree t;
-  TOVTreeAsPathIterator it(Extractor(), MakerOfPaths(), TOVTreeAsPathIteratorFilterRfHndlr(),
-                           &t.root);
+  TOVTreeAsPathIterator it = PathWalk(&t.root);
   TOVTreeAsStringPathBuilder builder(Names(), "/");
   MORUnicodeString path("left over");
   builder.GetRelativePath(*it.Next(), path);
@@ -339,20 +242,32 @@ TEST(TreeAsStringBuilders, PathJoinsTheNamesFromTheTop) {
   EXPECT_STREQ(path, "root/a/c");
 }
 
-TEST(TreeAsStringBuilders, TreeLinesWithTheDefaultPieces) {
+TEST(TreeAsTreeIterator, ElementsKnowWhetherASiblingFollowsForTheTreeLines) {
   Node root("root"), a("a"), b("b"), c("c"), d("d"), e("e");
   root._Children = {&a, &b};
   a._Children = {&c, &d};
   d._Children = {&e};
-  TOVTreeAsTreeIterator it(Extractor(), MakerOfTrees(), &root);
+  gOpenIterators = 0;
+  TOVTreeAsTreeIterator it = TreeWalk(&root);
   TOVTreeAsStringTreeBuilder builder(Names());
-  std::string drawing, prefixes;
+  TOVTreeAsStringTreeBuilder chosen(Names(), ".", "|", "__", "`", "-> ");
+  std::string siblings, drawing, prefixes, chosenLine, chosenNext;
   MORUnicodeString next, line;
   while (const TOVTreeIteratorElement* el = it.Next()) {
-    builder.GetStringsForTree(*static_cast<const TOVTreeAsTreeIteratorElement*>(el), next, line);
+    const auto& element = *static_cast<const TOVTreeAsTreeIteratorElement*>(el);
+    siblings += std::to_string(element.HasNextObject());
+    builder.GetStringsForTree(element, next, line);
     drawing += std::string(line) + "\n";
     prefixes += "[" + std::string(next) + "]";
+    if (element.GetObject() == &c) {
+      chosen.GetStringsForTree(element, next, line);
+      chosenLine = std::string(line);
+      chosenNext = std::string(next);
+    }
   }
+  EXPECT_EQ(it.Next(), nullptr);
+  EXPECT_EQ(gOpenIterators, 0);
+  EXPECT_EQ(siblings, "011000");
   EXPECT_EQ(drawing, "- root\n"
                      "   +- a\n"
                      "   !   +- c\n"
@@ -360,24 +275,12 @@ TEST(TreeAsStringBuilders, TreeLinesWithTheDefaultPieces) {
                      "   !       +- e\n"
                      "   +- b\n");
   EXPECT_EQ(prefixes, "[][   !][   !   !][   !   !][   !       !][   !]");
-}
-
-TEST(TreeAsStringBuilders, TreeLinesWithPiecesOfTheCallersChoice) {
-  SmallTree t;
-  TOVTreeAsTreeIterator it(Extractor(), MakerOfTrees(), &t.root);
-  TOVTreeAsStringTreeBuilder builder(Names(), ".", "|", "__", "`", "-> ");
-  MORUnicodeString next, line;
-  it.Next();
-  it.Next();
-  builder.GetStringsForTree(*static_cast<const TOVTreeAsTreeIteratorElement*>(it.Next()), next,
-                            line);
-  EXPECT_STREQ(line, "__|__`-> c");
-  EXPECT_STREQ(next, "__|__|");
+  EXPECT_EQ(chosenLine, "__|__`-> c");
+  EXPECT_EQ(chosenNext, "__|__|");
 }
 
 TEST(TreeIteratorDeathTest, AMakerGivingAnotherElementClassStops) {
   SmallTree t;
-  TOVTreeAsTreeIteratorElementMakerRfHndlr hMaker(TOVRfHndlrNoAddRef, new WrongMaker);
-  TOVTreeAsTreeIterator it(Extractor(), hMaker, &t.root);
+  TOVTreeAsTreeIterator it = TreeWalk(&t.root, Extractor(), new WrongMaker);
   EXPECT_DEATH(it.Next(), "TOVTreeAsTreeIteratorElement");
 }

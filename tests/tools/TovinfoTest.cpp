@@ -1,38 +1,22 @@
 #include "MORMetaClass.h"
 #include "TOVMacro.h"
 #include "TOVTestSupport.h"
-
+#include "TOVToolProcess.h"
 #include "TOVVersion.h"
+
 #include <gmock/gmock.h>
 
 #include <cstdio>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
+
+using tovtest::RunTool;
+using tovtest::ToolRun;
 
 namespace {
 
 const std::string kTovinfo = std::string(TOV_BINARY_DIR) + "/tools/tovinfo/tovinfo";
-
-struct ProcessResult {
-  std::string output;
-  int status;
-};
-
-ProcessResult RunShell(const std::string& command) {
-  ProcessResult run{"", -1};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr)
-    return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    run.output.append(buffer, n);
-  int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -71,10 +55,11 @@ void CollectName(MORMetaClass* meta, void* context) {
 
 } // namespace
 
-TEST(Tovinfo, PrintsVersionThenEveryLibraryClassOnceUnderItsParentWithItsGuid) {
-  ProcessResult run = RunShell(kTovinfo + " 2>/dev/null");
-  ASSERT_EQ(run.status, 4) << run.output;
-  std::vector<std::string> lines = Lines(run.output);
+TEST(Tovinfo, ListsEveryClassUnderItsParentThenOneErrorOfEachTypeOnItsStream) {
+  ToolRun run = RunTool(kTovinfo);
+  // The fatal error's code 0x80040004, the most severe, gives the status.
+  ASSERT_EQ(run.status, 4) << run.out << run.err;
+  std::vector<std::string> lines = Lines(run.out);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[0], std::string("TOVBasic ") + TOVGetVersion());
 
@@ -110,12 +95,8 @@ TEST(Tovinfo, PrintsVersionThenEveryLibraryClassOnceUnderItsParentWithItsGuid) {
   int indent = -1;
   EXPECT_GE(FindClassLine(lines, "TOVFatalErrorDisplayToTerm", &indent), 0);
   EXPECT_EQ(indent, 4);
-}
 
-TEST(Tovinfo, ShowsOneErrorOfEachTypeAndEndsWithTheStatusOfTheMostSevere) {
   // Information and warnings go to the standard output, the others to the standard error.
-  ProcessResult out = RunShell(kTovinfo + " 2>/dev/null");
-  EXPECT_EQ(out.status, 4) << "the fatal error's code 0x80040004 decides";
   const std::string tail = "Demonstration of the error path, type information\n"
                            "The number \"information\" is missing or is not an integer.\n"
                            "Nothing to do: tovinfo raised it on purpose.\n\n"
@@ -123,29 +104,25 @@ TEST(Tovinfo, ShowsOneErrorOfEachTypeAndEndsWithTheStatusOfTheMostSevere) {
                            "!WNG! TOVBC - 0015: The number \"warning\" is missing or is not an "
                            "integer.\n"
                            "Nothing to do: tovinfo raised it on purpose.\n\n";
-  ASSERT_GE(out.output.size(), tail.size());
-  EXPECT_EQ(out.output.substr(out.output.size() - tail.size()), tail);
-
-  ProcessResult err = RunShell(kTovinfo + " 2>&1 >/dev/null");
-  EXPECT_EQ(err.status, 4);
-  EXPECT_THAT(err.output,
-              ::testing::MatchesRegex(
-                  "Demonstration of the error path, type fatal\n"
-                  "#ERR# FATAL ERROR TOVBC - 0015 IN tools/tovinfo/main\\.cpp AT LINE [0-9]+: "
-                  "The number \"fatal\" is missing or is not an integer\\.\n"
-                  "Nothing to do: tovinfo raised it on purpose\\.\n\n"
-                  "Demonstration of the error path, type critical\n"
-                  "#ERR# TOVBC - 0015: The number \"critical\" is missing or is not an "
-                  "integer\\.\n"
-                  "Nothing to do: tovinfo raised it on purpose\\.\n\n"));
+  ASSERT_GE(run.out.size(), tail.size());
+  EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
+  EXPECT_THAT(run.err, ::testing::MatchesRegex(
+                           "Demonstration of the error path, type fatal\n"
+                           "#ERR# FATAL ERROR TOVBC - 0015 IN tools/tovinfo/main\\.cpp AT LINE "
+                           "[0-9]+: The number \"fatal\" is missing or is not an integer\\.\n"
+                           "Nothing to do: tovinfo raised it on purpose\\.\n\n"
+                           "Demonstration of the error path, type critical\n"
+                           "#ERR# TOVBC - 0015: The number \"critical\" is missing or is not an "
+                           "integer\\.\n"
+                           "Nothing to do: tovinfo raised it on purpose\\.\n\n"));
 }
 
 TEST(Tovinfo, ReportsAnOutputThatCannotBeWritten) {
-  ProcessResult err = RunShell(kTovinfo + " 2>&1 >/dev/full");
-  EXPECT_EQ(err.status, 4);
-  EXPECT_EQ(err.output.rfind("Listing the registered classes\n"
-                             "#ERR# ... - ...: The standard output could not be written.\n\n",
-                             0),
+  ToolRun run = RunTool("sh -c '" + kTovinfo + " >/dev/full'");
+  EXPECT_EQ(run.status, 4);
+  EXPECT_EQ(run.err.rfind("Listing the registered classes\n"
+                          "#ERR# ... - ...: The standard output could not be written.\n\n",
+                          0),
             0u)
-      << err.output;
+      << run.err;
 }
