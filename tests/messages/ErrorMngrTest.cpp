@@ -81,8 +81,6 @@ TEST_F(ErrorMngr, SuccessCodeDisplaysNothing) {
   EXPECT_TRUE(recorder.shown.empty());
   EXPECT_EQ(MainId(), "");
   EXPECT_EQ(MORGetLastError(E_FAIL, nullptr), nullptr); // the pending one is forgotten
-  mngr.DisplayAndForgetError(0L);
-  EXPECT_TRUE(recorder.shown.empty());
 }
 
 TEST_F(ErrorMngr, KeepsTheMostSevereError) {
@@ -159,7 +157,6 @@ TEST_F(ErrorMngr, ForgettingLeavesTheMainError) {
 TEST_F(ErrorMngr, FinalStatusIsTheMainErrorsCode) {
   mngr.DisplayAndKeepError(Raise(MORWarning, "0010", 3), 1);
   mngr.DisplayAndKeepError(Raise(MORCriticalError, "0012", E_INVALIDARG), 1);
-  EXPECT_EQ(mngr.GetMainErrorReturnCode(), E_INVALIDARG);
   long rc = mngr.ReturnSuccessOrError();
   EXPECT_EQ(rc, E_INVALIDARG);
   MORError* pending = MORGetLastError(rc, nullptr);
@@ -172,9 +169,8 @@ TEST_F(ErrorMngr, FinalStatusIsTheMainErrorsCode) {
   TOVError* chosen =
       new TOVError("f", 1, None, Fixed("D", "TOVBC", "0014"), None, MORInformation, 2);
   EXPECT_EQ(mngr.SetMainError(chosen), 0);
-  EXPECT_EQ(chosen->GetRefCount(), 2);
   EXPECT_EQ(mngr.SetMainError(chosen), 0);
-  EXPECT_EQ(chosen->GetRefCount(), 2);
+  EXPECT_EQ(chosen->GetRefCount(), 2); // held once
   EXPECT_EQ(mngr.GetMainErrorReturnCode(), 2);
   EXPECT_EQ(mngr.SetMainError(nullptr), 0);
   EXPECT_EQ(chosen->GetRefCount(), 1);
