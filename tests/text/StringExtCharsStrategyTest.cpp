@@ -66,7 +66,7 @@ TEST_F(TextStrategy, HashFollowsLengthThenTimesSeventeenPlusSignedByte) {
   EXPECT_EQ(114u, _Hash.Code(&chars));
 }
 
-TEST_F(TextStrategy, StringAndExternalTextWithTheSameTextCompareAndHashEqual) {
+TEST_F(TextStrategy, StringAndExternalTextsCompareAndHashAlikeNullAsEmpty) {
   TOVString string("same text");
   TOVExtAnyChars chars("same text");
   TOVExtAnyString extString("same text");
@@ -75,9 +75,8 @@ TEST_F(TextStrategy, StringAndExternalTextWithTheSameTextCompareAndHashEqual) {
   EXPECT_EQ(_Hash.Code(&string), _Hash.Code(&chars));
   EXPECT_EQ(_Hash.Code(&string), _Hash.Code(&extString));
   EXPECT_EQ(_HashNoCase.Code(&string), _HashNoCase.Code(&chars));
-}
 
-TEST_F(TextStrategy, EmptyAndNullTextsSortFirstAndHashAsEmpty) {
+  // Empty and null texts sort first and hash as empty.
   TOVString empty(""), nonEmpty("a");
   TOVExtAnyChars nullChars, emptyChars("");
   TOVExtAnyString nullString;
@@ -178,7 +177,7 @@ TEST_F(TextStrategy, MissingOrForeignObjectsStopTheProcess) {
   }
 }
 
-TEST_F(TextStrategy, StringConvertorRefersToTheStringsCharacters) {
+TEST_F(TextStrategy, ConvertorsReferToOrCopyTheText) {
   TOVStringConvToExtChars conv;
   TOVString text("MiXeD");
   conv.Set(&text);
@@ -193,9 +192,8 @@ TEST_F(TextStrategy, StringConvertorRefersToTheStringsCharacters) {
   TOVExtAnyChars notAString("x");
   EXPECT_FATAL(conv.Set(&notAString), "TOVConversionCheck::Check: object is not a \"TOVString\" "
                                       "but a \"TOVExtAnyChars\"");
-}
 
-TEST_F(TextStrategy, CaseConvertorsCopyAndConvertTheText) {
+  // The case convertors copy and convert the text.
   TOVStringExtCharsConvToLowerExtChars lower;
   TOVStringExtCharsConvToUpperExtChars upper;
   TOVString mixed("MiXeD");
@@ -223,7 +221,7 @@ TEST_F(TextStrategy, CaseConvertorsCopyAndConvertTheText) {
                                    "but a \"TOVExtAnyInteger\"");
 }
 
-TEST(TextStrategyShared, SharedInstancesBelongToTheCleaner) {
+TEST(TextStrategyShared, SharedInstancesBelongToTheCleanerAndAreRegistered) {
   int before;
   {
     TOVGlobalObjectCleaner cleaner;
@@ -243,10 +241,8 @@ TEST(TextStrategyShared, SharedInstancesBelongToTheCleaner) {
   EXPECT_EQ(-1, TOVStringExtCharsCmp::GetGlobal().CompareObjects(&a, &b));
   EXPECT_EQ(114u, TOVStringExtCharsHash::GetGlobal().Code(&a));
   EXPECT_EQ(before + 2, cleaner.GetCount());
-}
 
-TEST(TextStrategyShared, ClassesAreRegisteredUnderTheirStrategyBases) {
-  TOVGlobalObjectCleaner cleaner;
+  // Each class is registered under its strategy base.
   TOVStringConvToExtChars conv;
   TOVStringExtCharsConvToLowerExtChars lower;
   TOVStringExtCharsConvToUpperExtChars upper;

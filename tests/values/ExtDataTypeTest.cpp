@@ -229,46 +229,36 @@ TEST_F(ExtValue, DbNullKindsAreAlwaysNullAndHaveNoValue) {
 }
 
 TEST_F(ExtValue, ClassesAreRegisteredUnderTheirKinds) {
-  struct Kind {
-    const MORBaseUnknown& object;
-    const char* name;
-    const char* parent;
-    const char* kind;
+  const struct {
+    const MORMetaClass* meta;
+    const char *name, *parent, *kind;
+  } kinds[] = {
+      {TOVExtAnyChars().GetMetaObject(), "TOVExtAnyChars", "TOVExtChars", "TOVExtDataType"},
+      {TOVExtAnyString().GetMetaObject(), "TOVExtAnyString", "TOVExtChars", "TOVExtDataType"},
+      {TOVExtAnyConstPointer().GetMetaObject(), "TOVExtAnyConstPointer", "TOVExtConstPointer",
+       "TOVExtPointer"},
+      {TOVExtAnyVarPointer().GetMetaObject(), "TOVExtAnyVarPointer", "TOVExtVarPointer",
+       "TOVExtPointer"},
+      {TOVExtAnyInteger().GetMetaObject(), "TOVExtAnyInteger", "TOVExtInteger", "TOVExtDataType"},
+      {TOVExtAnyBoolean().GetMetaObject(), "TOVExtAnyBoolean", "TOVExtBoolean", "TOVExtDataType"},
+      {TOVExtAnyDate().GetMetaObject(), "TOVExtAnyDate", "TOVExtDate", "TOVExtDataType"},
+      {TOVExtDbNullInteger().GetMetaObject(), "TOVExtDbNullInteger", "TOVExtInteger",
+       "TOVExtDataType"},
+      {TOVExtDbNullBoolean().GetMetaObject(), "TOVExtDbNullBoolean", "TOVExtBoolean",
+       "TOVExtDataType"},
+      {TOVExtDbNullDate().GetMetaObject(), "TOVExtDbNullDate", "TOVExtDate", "TOVExtDataType"},
+      {TOVExtIntegerCmp().GetMetaObject(), "TOVExtIntegerCmp", "TOVComparator", "MORBaseUnknown"},
   };
-  TOVExtAnyChars chars;
-  TOVExtAnyString string;
-  TOVExtAnyConstPointer constPointer;
-  TOVExtAnyVarPointer varPointer;
-  TOVExtAnyInteger integer;
-  TOVExtAnyBoolean boolean;
-  TOVExtAnyDate date;
-  TOVExtDbNullInteger nullInteger;
-  TOVExtDbNullBoolean nullBoolean;
-  TOVExtDbNullDate nullDate;
-  TOVExtIntegerCmp cmp;
-  const Kind kinds[] = {
-      {chars, "TOVExtAnyChars", "TOVExtChars", "TOVExtDataType"},
-      {string, "TOVExtAnyString", "TOVExtChars", "TOVExtDataType"},
-      {constPointer, "TOVExtAnyConstPointer", "TOVExtConstPointer", "TOVExtPointer"},
-      {varPointer, "TOVExtAnyVarPointer", "TOVExtVarPointer", "TOVExtPointer"},
-      {integer, "TOVExtAnyInteger", "TOVExtInteger", "TOVExtDataType"},
-      {boolean, "TOVExtAnyBoolean", "TOVExtBoolean", "TOVExtDataType"},
-      {date, "TOVExtAnyDate", "TOVExtDate", "TOVExtDataType"},
-      {nullInteger, "TOVExtDbNullInteger", "TOVExtInteger", "TOVExtDataType"},
-      {nullBoolean, "TOVExtDbNullBoolean", "TOVExtBoolean", "TOVExtDataType"},
-      {nullDate, "TOVExtDbNullDate", "TOVExtDate", "TOVExtDataType"},
-      {cmp, "TOVExtIntegerCmp", "TOVComparator", "MORBaseUnknown"},
-  };
-  for (const Kind& k : kinds) {
-    EXPECT_STREQ(k.name, k.object.IsA());
-    ASSERT_NE(nullptr, k.object.GetMetaObject()->GetParent()) << k.name;
-    EXPECT_STREQ(k.parent, k.object.GetMetaObject()->GetParent()->GetName()) << k.name;
-    EXPECT_TRUE(k.object.IsAKindOf(k.kind)) << k.name;
-    EXPECT_EQ(k.object.GetMetaObject(), MORMetaClass::Find(k.name)) << k.name;
+  for (const auto& k : kinds) {
+    EXPECT_STREQ(k.name, k.meta->GetName());
+    EXPECT_EQ(k.meta, MORMetaClass::Find(k.name)) << k.name;
+    ASSERT_NE(nullptr, k.meta->GetParent()) << k.name;
+    EXPECT_STREQ(k.parent, k.meta->GetParent()->GetName()) << k.name;
+    EXPECT_TRUE(k.meta->IsAKindOf(k.kind)) << k.name;
   }
   // The two pointer branches are distinct.
-  EXPECT_FALSE(varPointer.IsAKindOf("TOVExtConstPointer"));
-  EXPECT_FALSE(constPointer.IsAKindOf("TOVExtVarPointer"));
+  EXPECT_FALSE(TOVExtAnyVarPointer().IsAKindOf("TOVExtConstPointer"));
+  EXPECT_FALSE(TOVExtAnyConstPointer().IsAKindOf("TOVExtVarPointer"));
 }
 
 TEST_F(ExtValue, IntegerComparatorSortsNullFirstThenByValue) {
