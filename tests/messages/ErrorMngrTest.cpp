@@ -93,6 +93,15 @@ TEST_F(ErrorMngr, KeepsTheMostSevereError) {
   EXPECT_EQ(MORGetLastError(E_FAIL, nullptr), nullptr);
   mngr.DisplayAndKeepError(Raise(MORInformation, "0044"), 0); // no comparison: replaced
   EXPECT_EQ(MainId(), "0044");
+
+  // An error that is already the main one is only displayed again.
+  TOVError* error =
+      new TOVError("f", 1, None, Fixed("D", "TOVBC", "0005"), None, MORWarning, E_FAIL);
+  mngr.DisplayAndKeepError(*error, 0);
+  mngr.DisplayAndKeepError(*error, 0);
+  EXPECT_EQ(recorder.shown.size(), 6u);
+  EXPECT_EQ(error->GetRefCount(), 2); // ours and the manager's, once
+  error->Release();
 }
 
 TEST(ErrorMngrSeverity, FollowsTheSeverityTable) {
@@ -110,16 +119,6 @@ TEST(ErrorMngrSeverity, FollowsTheSeverityTable) {
       EXPECT_EQ(Replaces(main, replacing), table[main][replacing] == 1)
           << "main " << main << " new " << replacing;
   MORCleanLastError();
-}
-
-TEST_F(ErrorMngr, ErrorAlreadyMainIsOnlyDisplayed) {
-  TOVError* error =
-      new TOVError("f", 1, None, Fixed("D", "TOVBC", "0005"), None, MORWarning, E_FAIL);
-  mngr.DisplayAndKeepError(*error, 0);
-  mngr.DisplayAndKeepError(*error, 0);
-  EXPECT_EQ(recorder.shown.size(), 2u);
-  EXPECT_EQ(error->GetRefCount(), 2); // ours and the manager's, once
-  error->Release();
 }
 
 TEST_F(ErrorMngr, FailureWithoutPendingErrorShowsMessage0100) {

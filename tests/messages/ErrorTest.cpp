@@ -3,6 +3,7 @@
 #include "TOVRaiseError.h"
 
 #include <string>
+#include <tuple>
 
 using msgtest::Fixed;
 using msgtest::Utf8;
@@ -79,8 +80,8 @@ TEST(Error, CloneSharesBuildersAndCopiesTheRest) {
   TOVError error("a.cpp", 7, Fixed("R"), diagnostic, Fixed("A"), MORWarning, 5);
   MORError* clone = error.CloneSelf();
   ASSERT_NE(clone, nullptr);
-  EXPECT_EQ(clone->GetType() * 100 + clone->GetReturnCode() * 10 + clone->GetSourceLineNumber(),
-            MORWarning * 100 + 57);
+  EXPECT_EQ(std::make_tuple(clone->GetType(), clone->GetReturnCode(), clone->GetSourceLineNumber()),
+            std::make_tuple(MORWarning, 5L, 7));
   char* file = nullptr;
   clone->GetSourceFileName(&file);
   EXPECT_STREQ(file, "a.cpp");

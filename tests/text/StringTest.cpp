@@ -25,7 +25,7 @@ std::string Text(const TOVString& s) {
 
 } // namespace
 
-TEST(String, ConstructorsSetGranularityAndBlock) {
+TEST(String, ConstructorsAndGrowthChooseTheDimension) {
   EXPECT_EQ(Probe().Dimension(), 32);
   Probe blockless(0, 99);
   EXPECT_EQ(blockless.Block(), nullptr);
@@ -37,9 +37,7 @@ TEST(String, ConstructorsSetGranularityAndBlock) {
   EXPECT_EQ(tens.Dimension(), 30);
   EXPECT_EQ(tens.Length(), 25);
   EXPECT_EQ(Probe("0123456789012345678901234", 0).Dimension(), 25);
-}
-
-TEST(String, CalcDimensionKeepsDoublesOrRounds) {
+  // Growth doubles a full dimension or rounds up to the granularity.
   EXPECT_EQ(TOVString::CalcDimension(32, 32, 32), 64);
   EXPECT_EQ(TOVString::CalcDimension(100, 32, 32), 128);
   EXPECT_EQ(TOVString::CalcDimension(25, 10, 0), 30);
@@ -186,7 +184,7 @@ TEST(String, ComparesUnsignedBytes) {
   EXPECT_FALSE(TOVString("ab") == TOVString("abc"));
 }
 
-TEST(String, ResizeGrowsFillsOrShrinks) {
+TEST(String, ResizeAndCaseConversionChangeOnlyTheirOwnCopy) {
   TOVString s("abcde");
   s.Resize(2, 'x', 0);
   EXPECT_STREQ(s, "abcde");
@@ -201,10 +199,9 @@ TEST(String, ResizeGrowsFillsOrShrinks) {
   EXPECT_STREQ(s, "a");
   s.Resize(-3);
   EXPECT_EQ(s.Length(), 0);
-}
 
-TEST(String, CaseConversionCopiesASharedBlockFirst) {
-  TOVString s("MiXeD 12\xE9");
+  // Case conversion copies a shared block first.
+  s = "MiXeD 12\xE9";
   TOVString copy(s);
   s.ToLower();
   EXPECT_STREQ(s, "mixed 12\xE9");
