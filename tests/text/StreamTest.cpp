@@ -12,7 +12,7 @@ protected:
   std::string _Dir;
 };
 
-TEST_F(StreamTest, GetlineReadsLinesAndReportsTheEnd) {
+TEST_F(StreamTest, GetlineReadsLinesAndRefusesBadArgumentsOrAMissingFile) {
   tovtest::WriteFile(Path("in"), "abc\n\nlast");
   TOVIFStream in(Path("in").c_str(), TOV_STREAM_TEXT);
   char buf[16];
@@ -29,6 +29,13 @@ TEST_F(StreamTest, GetlineReadsLinesAndReportsTheEnd) {
   EXPECT_EQ(in.Getline(nullptr, 10, '\n'), 1);
   TOVIFStream none;
   EXPECT_EQ(none.Getline(buf, sizeof buf, '\n'), 1);
+  // Opening a missing file gives the system's reason.
+  EXPECT_EQ(none.Open(Path("missing").c_str(), TOV_STREAM_TEXT), 1);
+  EXPECT_EQ(none.GetErrno(), ENOENT);
+  EXPECT_FALSE(none.IsOpen());
+  EXPECT_EQ(none.Open(nullptr, "rb"), 1);
+  EXPECT_EQ(none.GetErrno(), EINVAL);
+  EXPECT_EQ(none.Read(buf, sizeof buf), 0u);
 }
 
 TEST_F(StreamTest, GetlineStopsAtTheBufferSizeOrADelimiterAboveAscii) {
@@ -43,17 +50,6 @@ TEST_F(StreamTest, GetlineStopsAtTheBufferSizeOrADelimiterAboveAscii) {
   EXPECT_STREQ(buf, "def");
   EXPECT_EQ(in.Getline(buf, 8, 0xA7), 0);
   EXPECT_STREQ(buf, "gh");
-}
-
-TEST_F(StreamTest, OpeningAMissingFileGivesTheSystemReason) {
-  TOVIFStream in;
-  EXPECT_EQ(in.Open(Path("missing").c_str(), TOV_STREAM_TEXT), 1);
-  EXPECT_EQ(in.GetErrno(), ENOENT);
-  EXPECT_FALSE(in.IsOpen());
-  EXPECT_EQ(in.Open(nullptr, "rb"), 1);
-  EXPECT_EQ(in.GetErrno(), EINVAL);
-  char buf[4];
-  EXPECT_EQ(in.Read(buf, sizeof buf), 0u);
 }
 
 TEST_F(StreamTest, AttachedStreamNeverClosesItsHandle) {

@@ -60,7 +60,7 @@ TEST_F(ExtValue, CharsEmptyOrAbsentTextIsNullAndUnreadable) {
   EXPECT_STREQ("lit", assigned.GetChars());
 }
 
-TEST_F(ExtValue, StringKeepsItsOwnCopy) {
+TEST_F(ExtValue, StringKeepsItsOwnCopyOfTheWholeString) {
   char buffer[] = "abc";
   TOVExtAnyString value(buffer);
   buffer[0] = 'x';
@@ -76,9 +76,7 @@ TEST_F(ExtValue, StringKeepsItsOwnCopy) {
   TOVExtAnyString fromString(s);
   s = "changed";
   EXPECT_STREQ("def", fromString.GetChars());
-}
 
-TEST_F(ExtValue, StringFromAnotherStringValueTakesTheWholeString) {
   // A string with a byte after an embedded zero: its whole content survives only when
   // the string itself, not its zero-terminated text, is copied.
   TOVString withZero("ab");
@@ -123,7 +121,7 @@ TEST_F(ExtValue, StringNullStateAndAccess) {
   EXPECT_STREQ("lf", value.GetChars());
 }
 
-TEST_F(ExtValue, ConstPointerNullPointerReadsWithoutFailingButNotItsObject) {
+TEST_F(ExtValue, PointersReadANullPointerButNotItsObject) {
   TOVExtAnyConstPointer value;
   EXPECT_EQ(1u, value.IsDbNull());
   EXPECT_EQ(nullptr, value.GetConstPointer());
@@ -139,21 +137,19 @@ TEST_F(ExtValue, ConstPointerNullPointerReadsWithoutFailingButNotItsObject) {
   EXPECT_EQ(&object, fromVar.GetConstPointer());
   fromVar = TOVExtAnyVarPointer();
   EXPECT_EQ(1u, fromVar.IsDbNull());
-}
 
-TEST_F(ExtValue, VarPointerGivesTheObjectAsModifiable) {
-  TOVString object("o");
-  TOVExtAnyVarPointer value(&object);
-  static_cast<TOVString&>(value.GetVarRef()) = "changed";
+  // A variable pointer gives the object as modifiable.
+  TOVExtAnyVarPointer modifiable(&object);
+  static_cast<TOVString&>(modifiable.GetVarRef()) = "changed";
   EXPECT_STREQ("changed", object);
-  EXPECT_EQ(&object, value.GetConstPointer());
+  EXPECT_EQ(&object, modifiable.GetConstPointer());
 
   TOVExtAnyVarPointer target(&object);
   target.SetExtVarPointer(TOVExtAnyVarPointer());
   EXPECT_EQ(nullptr, target.GetVarPointer());
   EXPECT_FATAL(target.GetVarRef(), kNull);
   EXPECT_FATAL(target.GetConstRef(), kNull);
-  target = value;
+  target = modifiable;
   EXPECT_EQ(&object, target.GetVarPointer());
   target = static_cast<MORBaseUnknown*>(nullptr);
   EXPECT_EQ(1u, target.IsDbNull());
