@@ -52,33 +52,26 @@ Shown Show(MORErrorType type, const char* request, const char* diagnostic, const
 } // namespace
 
 TEST(ErrorDisplay, LaysOutEachTypeOnItsStream) {
-  Shown critical = Show(MORCriticalError, "R", "D", "A");
-  EXPECT_EQ(critical.err, "R\n#ERR# TOVBC - 0201: D\nA\n\n");
-  EXPECT_EQ(critical.out, "");
-
-  Shown fatal = Show(MORFatalError, "", "D", "");
-  EXPECT_EQ(fatal.err, "#ERR# FATAL ERROR TOVBC - 0201 IN src/F.cpp AT LINE 12: D\n\n");
-  EXPECT_EQ(fatal.out, "");
-
-  Shown warning = Show(MORWarning, "", "D", "");
-  EXPECT_EQ(warning.out, "!WNG! TOVBC - 0201: D\n\n");
-  EXPECT_EQ(warning.err, "");
-
-  Shown information = Show(MORInformation, "", "D", "A");
-  EXPECT_EQ(information.out, "D\nA\n\n");
-  EXPECT_EQ(information.err, "");
-  Shown otherType = Show(static_cast<MORErrorType>(7), "R", "D", "");
-  EXPECT_EQ(otherType.out, "R\nD\n\n");
-}
-
-TEST(ErrorDisplay, HeaderWithoutDiagnosticEndsTheLine) {
-  Shown unnamed = Show(MORCriticalError, "", "", "", "", "");
-  EXPECT_EQ(unnamed.err, "#ERR# ... - ...\n\n");
-  Shown unnamedWithText = Show(MORWarning, "R", "", "A", nullptr, nullptr);
-  EXPECT_EQ(unnamedWithText.out, "R\n!WNG! ... - ...\nA\n\n");
-  Shown information = Show(MORInformation, "", "", "");
-  EXPECT_EQ(information.out, "\n");
-
+  struct Case {
+    MORErrorType type;
+    const char *request, *diagnostic, *advice, *catalog, *id, *out, *err;
+  } cases[] = {
+      {MORCriticalError, "R", "D", "A", "TOVBC", "0201", "", "R\n#ERR# TOVBC - 0201: D\nA\n\n"},
+      {MORFatalError, "", "D", "", "TOVBC", "0201", "",
+       "#ERR# FATAL ERROR TOVBC - 0201 IN src/F.cpp AT LINE 12: D\n\n"},
+      {MORWarning, "", "D", "", "TOVBC", "0201", "!WNG! TOVBC - 0201: D\n\n", ""},
+      {MORInformation, "", "D", "A", "TOVBC", "0201", "D\nA\n\n", ""},
+      {static_cast<MORErrorType>(7), "R", "D", "", "TOVBC", "0201", "R\nD\n\n", ""},
+      // Without a diagnostic the header ends the line.
+      {MORCriticalError, "", "", "", "", "", "", "#ERR# ... - ...\n\n"},
+      {MORWarning, "R", "", "A", nullptr, nullptr, "R\n!WNG! ... - ...\nA\n\n", ""},
+      {MORInformation, "", "", "", "TOVBC", "0201", "\n", ""},
+  };
+  for (const Case& c : cases) {
+    Shown shown = Show(c.type, c.request, c.diagnostic, c.advice, c.catalog, c.id);
+    EXPECT_EQ(shown.out, c.out) << c.type << c.request << c.diagnostic;
+    EXPECT_EQ(shown.err, c.err) << c.type << c.request << c.diagnostic;
+  }
   TOVErrorDisplayToISO8859Term display;
   MORError plain(0);
   Shown base = ShowWith(display, plain);
@@ -97,7 +90,6 @@ TEST(ErrorDisplay, ShowsCatalogMessagesWithTheirParameters) {
 TEST(ErrorDisplay, OemTermWritesCodePage850) {
   MORUnicodeString text(u"caf\u00e9 \u20ac \U0001F600 \xD800x \u00fc");
   EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(text), "caf\x82 ? ? ?x \x81");
-  EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(MORUnicodeString()), "");
   const char16_t loneAtEnd[] = {u'a', 0xD83D, 0};
   EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(MORUnicodeString(loneAtEnd)), "a?");
   std::string longText(3000, 'x');
@@ -118,7 +110,6 @@ TEST(ErrorDisplay, GlobalDisplayIsSetAndForgotten) {
 
   TOVErrorDisplay& oem = TOVSetGlobalErrorDisplayToTerm(1);
   EXPECT_STREQ(oem.IsA(), "TOVErrorDisplayToOemTerm");
-  EXPECT_EQ(&TOVErrorDisplay::GetGlobal(), &oem);
   TOVErrorDisplay& iso = TOVSetGlobalErrorDisplayToTerm(0);
   EXPECT_STREQ(iso.IsA(), "TOVErrorDisplayToISO8859Term");
   EXPECT_EQ(&TOVErrorDisplay::GetGlobal(), &iso);
@@ -144,10 +135,8 @@ TEST(ErrorDisplay, DisplayAndCleanLastErrorShowsThePendingOne) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "#ERR# TOVBC - 0202: pending\n\n");
   EXPECT_EQ(MORGetLastError(rc, nullptr), nullptr);
 
-  testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   display.DisplayAndCleanLastError(0);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
   // A failure code without pending error still shows a message.

@@ -49,7 +49,6 @@ unsigned int CodeOf(const TOVHashCoder& coder, const char* text) {
 TEST_F(TextStrategy, HashFollowsLengthThenTimesSeventeenPlusSignedByte) {
   EXPECT_EQ(44537u, CodeOf(_Hash, "abc"));
   EXPECT_EQ(0u, CodeOf(_Hash, ""));
-  EXPECT_EQ(114u, CodeOf(_Hash, "a"));
   // A byte above 0x7F counts as negative: 0xE9 adds -23.
   EXPECT_EQ(static_cast<unsigned int>(17 - 23), CodeOf(_Hash, "\xE9"));
   EXPECT_EQ((2u * 17u + 97u) * 17u - 23u, CodeOf(_Hash, "a\xE9"));
@@ -59,38 +58,31 @@ TEST_F(TextStrategy, HashFollowsLengthThenTimesSeventeenPlusSignedByte) {
   for (char c : longText)
     expected = expected * 17u + static_cast<unsigned char>(c);
   EXPECT_EQ(expected, CodeOf(_Hash, longText.c_str()));
-}
-
-TEST_F(TextStrategy, HashCoversEveryByteOfAStringIncludingAfterAZero) {
+  // A string counts every byte, even after a zero; an external value stops at it.
   TOVString withZero("a");
   withZero.Resize(3, '\0');
   EXPECT_EQ(((3u * 17u + 97u) * 17u) * 17u, _Hash.Code(&withZero));
-  // An external value stops at its terminating zero.
   TOVExtAnyChars chars(static_cast<const char*>(withZero));
   EXPECT_EQ(114u, _Hash.Code(&chars));
 }
 
-TEST_F(TextStrategy, StringAndExternalTextWithTheSameTextCompareAndHashEqual) {
+TEST_F(TextStrategy, StringAndExternalTextsCompareAndHashAlikeNullAsEmpty) {
   TOVString string("same text");
   TOVExtAnyChars chars("same text");
   TOVExtAnyString extString("same text");
   EXPECT_EQ(0, _Cmp.CompareObjects(&string, &chars));
   EXPECT_EQ(0, _Cmp.CompareObjects(&extString, &string));
-  EXPECT_EQ(0, _CmpNoCase.CompareObjects(&chars, &string));
   EXPECT_EQ(_Hash.Code(&string), _Hash.Code(&chars));
   EXPECT_EQ(_Hash.Code(&string), _Hash.Code(&extString));
   EXPECT_EQ(_HashNoCase.Code(&string), _HashNoCase.Code(&chars));
-}
 
-TEST_F(TextStrategy, EmptyAndNullTextsSortFirstAndHashAsEmpty) {
+  // Empty and null texts sort first and hash as empty.
   TOVString empty(""), nonEmpty("a");
   TOVExtAnyChars nullChars, emptyChars("");
   TOVExtAnyString nullString;
   for (const TOVComparator* cmp :
        {static_cast<const TOVComparator*>(&_Cmp), static_cast<const TOVComparator*>(&_CmpNoCase)}) {
-    EXPECT_EQ(-1, cmp->CompareObjects(&empty, &nonEmpty));
     EXPECT_EQ(1, cmp->CompareObjects(&nonEmpty, &empty));
-    EXPECT_EQ(0, cmp->CompareObjects(&empty, &empty));
     EXPECT_EQ(0, cmp->CompareObjects(&nullChars, &empty));
     EXPECT_EQ(0, cmp->CompareObjects(&nullString, &emptyChars));
     EXPECT_EQ(-1, cmp->CompareObjects(&nullChars, &nonEmpty));
@@ -103,26 +95,19 @@ TEST_F(TextStrategy, EmptyAndNullTextsSortFirstAndHashAsEmpty) {
   EXPECT_EQ(0u, _HashNoCase.Code(&emptyChars));
 }
 
-TEST_F(TextStrategy, CaseRespectingComparisonIsByUnsignedBytesAndGivesUnitResults) {
+TEST_F(TextStrategy, ComparisonIsByUnsignedBytesWithUnitResultsAndNoCaseFoldsCase) {
   TOVString a("a"), z("z"), ab("ab"), abc("abc"), accent("\xE9"), upper("Z");
   EXPECT_EQ(-1, _Cmp.CompareObjects(&a, &z)); // not the byte difference -25
-  EXPECT_EQ(1, _Cmp.CompareObjects(&z, &a));
-  EXPECT_EQ(-1, _Cmp.CompareObjects(&ab, &abc));
   EXPECT_EQ(1, _Cmp.CompareObjects(&abc, &ab));
   EXPECT_EQ(1, _Cmp.CompareObjects(&accent, &z)); // 0xE9 after z
-  EXPECT_EQ(-1, _Cmp.CompareObjects(&z, &accent));
   EXPECT_EQ(-1, _Cmp.CompareObjects(&upper, &a)); // case respected: Z before a
-  TOVExtAnyChars key("abc");
-  EXPECT_EQ(0, _Cmp.CompareObjects(&key, &abc));
-}
 
-TEST_F(TextStrategy, NoCaseComparisonAndHashFoldCase) {
-  TOVString lower("abc"), upper("ABC"), mixed("aBd");
-  EXPECT_EQ(0, _CmpNoCase.CompareObjects(&lower, &upper));
-  EXPECT_LT(_CmpNoCase.CompareObjects(&upper, &mixed), 0);
-  EXPECT_GT(_CmpNoCase.CompareObjects(&mixed, &lower), 0);
-  EXPECT_EQ(_Hash.Code(&lower), _HashNoCase.Code(&upper));
-  EXPECT_NE(_Hash.Code(&upper), _HashNoCase.Code(&upper));
+  // Without case, comparison and hash fold it.
+  TOVString lower("abc"), upperAbc("ABC"), mixed("aBd");
+  EXPECT_EQ(0, _CmpNoCase.CompareObjects(&lower, &upperAbc));
+  EXPECT_LT(_CmpNoCase.CompareObjects(&upperAbc, &mixed), 0);
+  EXPECT_EQ(_Hash.Code(&lower), _HashNoCase.Code(&upperAbc));
+  EXPECT_NE(_Hash.Code(&upperAbc), _HashNoCase.Code(&upperAbc));
   // A byte above 0x7F keeps its signed value when the locale does not fold it.
   EXPECT_EQ(CodeOf(_Hash, "\xE9"), CodeOf(_HashNoCase, "\xE9"));
 }
@@ -155,7 +140,6 @@ TEST_F(TextStrategy, StrategiesLetAHashTableFindStringsByExternalKeys) {
   EXPECT_EQ(&alpha, table.LookupOne(&key));
   EXPECT_EQ(nullptr, table.LookupOne(&upperKey));
   EXPECT_EQ(&beta, tableNoCase.LookupOne(&upperKey));
-  EXPECT_EQ(&empty, table.LookupOne(&emptyKey));
   EXPECT_EQ(&empty, tableNoCase.LookupOne(&emptyKey));
 
   // The same comparator keeps a sorted vector of mixed text objects in order.
@@ -170,8 +154,6 @@ TEST_F(TextStrategy, StrategiesLetAHashTableFindStringsByExternalKeys) {
   for (int i = 0; i < sorted.Size(); ++i)
     order.push_back(sorted[i]);
   EXPECT_EQ((std::vector<const MORBaseUnknown*>{&empty, &beta, &alpha, &gamma}), order);
-  TOVString key2("gamma");
-  EXPECT_EQ(&gamma, sorted.LookupOne(&key2));
 }
 
 TEST_F(TextStrategy, MissingOrForeignObjectsStopTheProcess) {
@@ -179,7 +161,6 @@ TEST_F(TextStrategy, MissingOrForeignObjectsStopTheProcess) {
   TOVExtAnyInteger number(3);
   for (const TOVComparator* cmp :
        {static_cast<const TOVComparator*>(&_Cmp), static_cast<const TOVComparator*>(&_CmpNoCase)}) {
-    EXPECT_FATAL(cmp->CompareObjects(nullptr, &text), kBothNull);
     EXPECT_FATAL(cmp->CompareObjects(&text, nullptr), kBothNull);
     EXPECT_FATAL(cmp->CompareObjects(&number, &text),
                  "pObj1 is neither an TOVString nor an TOVExtChars but a TOVExtAnyInteger");
@@ -196,9 +177,8 @@ TEST_F(TextStrategy, MissingOrForeignObjectsStopTheProcess) {
   }
 }
 
-TEST_F(TextStrategy, StringConvertorRefersToTheStringsCharacters) {
+TEST_F(TextStrategy, ConvertorsReferToOrCopyTheText) {
   TOVStringConvToExtChars conv;
-  EXPECT_EQ(nullptr, conv.GetConverted());
   TOVString text("MiXeD");
   conv.Set(&text);
   const TOVExtAnyChars* converted = TOVCheckedCast<TOVExtAnyChars>(conv.GetConverted());
@@ -212,13 +192,10 @@ TEST_F(TextStrategy, StringConvertorRefersToTheStringsCharacters) {
   TOVExtAnyChars notAString("x");
   EXPECT_FATAL(conv.Set(&notAString), "TOVConversionCheck::Check: object is not a \"TOVString\" "
                                       "but a \"TOVExtAnyChars\"");
-}
 
-TEST_F(TextStrategy, CaseConvertorsCopyAndConvertTheText) {
+  // The case convertors copy and convert the text.
   TOVStringExtCharsConvToLowerExtChars lower;
   TOVStringExtCharsConvToUpperExtChars upper;
-  EXPECT_EQ(nullptr, lower.GetConverted());
-  EXPECT_EQ(nullptr, upper.GetConverted());
   TOVString mixed("MiXeD");
   lower.Set(&mixed);
   upper.Set(&mixed);
@@ -232,7 +209,6 @@ TEST_F(TextStrategy, CaseConvertorsCopyAndConvertTheText) {
   TOVExtAnyChars chars("Key-1");
   lower.Set(&chars);
   EXPECT_STREQ("key-1", TOVCheckedCast<TOVExtAnyString>(lower.GetConverted())->GetChars());
-  EXPECT_STREQ("Key-1", chars.GetChars());
   TOVExtAnyString nullText;
   upper.Set(&nullText);
   ASSERT_NE(nullptr, upper.GetConverted());
@@ -245,15 +221,17 @@ TEST_F(TextStrategy, CaseConvertorsCopyAndConvertTheText) {
                                    "but a \"TOVExtAnyInteger\"");
 }
 
-TEST(TextStrategyShared, SharedInstancesBelongToTheCleaner) {
+TEST(TextStrategyShared, SharedInstancesBelongToTheCleanerAndAreRegistered) {
   int before;
   {
     TOVGlobalObjectCleaner cleaner;
     before = cleaner.GetCount();
-    EXPECT_EQ(&TOVStringExtCharsCmp::GetGlobal(), &TOVStringExtCharsCmp::GetGlobal());
-    EXPECT_EQ(&TOVStringExtCharsHash::GetGlobal(), &TOVStringExtCharsHash::GetGlobal());
-    EXPECT_EQ(&TOVStringExtCharsCmpNoCase::GetGlobal(), &TOVStringExtCharsCmpNoCase::GetGlobal());
-    EXPECT_EQ(&TOVStringExtCharsHashNoCase::GetGlobal(), &TOVStringExtCharsHashNoCase::GetGlobal());
+    for (int twice = 0; twice < 2; ++twice) {
+      TOVStringExtCharsCmp::GetGlobal();
+      TOVStringExtCharsHash::GetGlobal();
+      TOVStringExtCharsCmpNoCase::GetGlobal();
+      TOVStringExtCharsHashNoCase::GetGlobal();
+    }
     EXPECT_EQ(before + 4, cleaner.GetCount());
   }
   EXPECT_FATAL(TOVStringExtCharsHashNoCase::GetGlobal(), "One global object cleaner must exist");
@@ -263,10 +241,8 @@ TEST(TextStrategyShared, SharedInstancesBelongToTheCleaner) {
   EXPECT_EQ(-1, TOVStringExtCharsCmp::GetGlobal().CompareObjects(&a, &b));
   EXPECT_EQ(114u, TOVStringExtCharsHash::GetGlobal().Code(&a));
   EXPECT_EQ(before + 2, cleaner.GetCount());
-}
 
-TEST(TextStrategyShared, ClassesAreRegisteredUnderTheirStrategyBases) {
-  TOVGlobalObjectCleaner cleaner;
+  // Each class is registered under its strategy base.
   TOVStringConvToExtChars conv;
   TOVStringExtCharsConvToLowerExtChars lower;
   TOVStringExtCharsConvToUpperExtChars upper;
@@ -282,5 +258,4 @@ TEST(TextStrategyShared, ClassesAreRegisteredUnderTheirStrategyBases) {
     EXPECT_STREQ(c.second, c.first->GetMetaObject()->GetParent()->GetName()) << c.first->IsA();
     EXPECT_EQ(c.first->GetMetaObject(), MORMetaClass::Find(c.first->IsA()));
   }
-  EXPECT_STREQ("TOVStringExtCharsConvToUpperExtChars", upper.IsA());
 }

@@ -25,10 +25,8 @@ std::string Text(const TOVString& s) {
 
 } // namespace
 
-TEST(String, ConstructorsSetGranularityAndBlock) {
-  Probe plain;
-  EXPECT_EQ(plain.Dimension(), 32);
-  EXPECT_EQ(plain.Granularity(), 32);
+TEST(String, ConstructorsAndGrowthChooseTheDimension) {
+  EXPECT_EQ(Probe().Dimension(), 32);
   Probe blockless(0, 99);
   EXPECT_EQ(blockless.Block(), nullptr);
   EXPECT_STREQ(blockless, "");
@@ -39,14 +37,11 @@ TEST(String, ConstructorsSetGranularityAndBlock) {
   EXPECT_EQ(tens.Dimension(), 30);
   EXPECT_EQ(tens.Length(), 25);
   EXPECT_EQ(Probe("0123456789012345678901234", 0).Dimension(), 25);
-}
-
-TEST(String, CalcDimensionKeepsDoublesOrRounds) {
+  // Growth doubles a full dimension or rounds up to the granularity.
   EXPECT_EQ(TOVString::CalcDimension(32, 32, 32), 64);
   EXPECT_EQ(TOVString::CalcDimension(100, 32, 32), 128);
   EXPECT_EQ(TOVString::CalcDimension(25, 10, 0), 30);
   EXPECT_EQ(TOVString::CalcDimension(25, 0, 0), 25);
-  EXPECT_EQ(TOVString::CalcDimension(0, 10, 0), 10);
   // Near the top of int the result neither wraps nor drops below the length.
   EXPECT_GE(TOVString::CalcDimension(2000000000, 1000, 1500000000), 2000000000);
   EXPECT_GE(TOVString::CalcDimension(2147483000, 1000, 0), 2147483000);
@@ -59,8 +54,6 @@ TEST(String, CopiesShareUntilOneChanges) {
   EXPECT_EQ(first.Block()->GetRefCounter(), 2);
   copy += "x";
   EXPECT_STREQ(first, "");
-  EXPECT_STREQ(copy, "x");
-  EXPECT_NE(copy.Block(), first.Block());
   EXPECT_EQ(first.Block()->GetRefCounter(), 1);
 
   Probe a("hello");
@@ -78,7 +71,6 @@ TEST(String, CopiesShareUntilOneChanges) {
   Probe blockless(0, 0);
   a = blockless;
   EXPECT_EQ(a.Block(), nullptr);
-  EXPECT_EQ(a.Length(), 0);
   EXPECT_STREQ(a, "");
 }
 
@@ -107,7 +99,6 @@ TEST(String, GrowsOnlyWhenTheDimensionIsReached) {
 TEST(String, CopyAndConcatBoundTheirCounts) {
   TOVString s;
   EXPECT_STREQ(s.Copy("abcdef", 3), "abc");
-  EXPECT_STREQ(s.Copy("abc", -1), "abc");
   EXPECT_STREQ(s.Copy("abc", 10), "abc");
   EXPECT_EQ(s.Copy("abc", 0).Length(), 0);
   s = "ab";
@@ -122,7 +113,6 @@ TEST(String, CopyAndConcatBoundTheirCounts) {
   withNul.Copy("a\0b", 3);
   EXPECT_EQ(withNul.Length(), 1); // a text stops at its NUL
   TOVString source("xyz");
-  EXPECT_STREQ(s.Copy(source, 2), "xy");
   EXPECT_STREQ(s.Copy(source, 9), "xyz");
   EXPECT_STREQ(s.Concat(source, 1), "xyzx");
   EXPECT_STREQ(s.Concat(source, -1), "xyzxxyz");
@@ -135,12 +125,10 @@ TEST(String, AppendsNumbersInDecimal) {
   EXPECT_STREQ(s, "n=4244");
   s = "";
   s += 4000000000u;
-  EXPECT_STREQ(s, "4000000000");
-  s = "";
   s += -5;
   s += -9000000000L;
   s += 18000000000000000000UL;
-  EXPECT_STREQ(s, "-5-900000000018000000000000000000");
+  EXPECT_STREQ(s, "4000000000-5-900000000018000000000000000000");
   s = "";
   s += -2147483647 - 1;
   EXPECT_STREQ(s, "-2147483648");
@@ -179,37 +167,30 @@ TEST(String, ComparesUnsignedBytes) {
   EXPECT_EQ(empty.Compare(nullptr), 0);
   EXPECT_EQ(abc.Compare(nullptr), 1);
   EXPECT_EQ(abc.Compare("abd"), -1);
-  EXPECT_EQ(abc.Compare("abc"), 0);
   EXPECT_EQ(abc.Compare("ab"), 1);
-  EXPECT_EQ(abc.Compare("abcd"), -1);
   EXPECT_EQ(TOVString("\xE9").Compare("z"), 1);
   EXPECT_TRUE(abc == "abc" && abc < "abd" && abc <= "abc" && abc > "ab");
   EXPECT_FALSE(abc > "abc" || abc != "abc" || abc >= "abd");
 
-  TOVString ab, ac;
-  ab.Copy("ab", 2);
-  ac.Copy("ac", 2);
-  ab.Resize(1);
+  // Equality looks past an embedded NUL; Compare stops at it.
+  TOVString ab("a"), ac("a");
   ab.Resize(2, '\0');
   ab.Concat("b", 1);
-  ac.Resize(1);
   ac.Resize(2, '\0');
   ac.Concat("c", 1);
   EXPECT_EQ(ab.Length(), 3);
-  EXPECT_FALSE(ab == ac);
   EXPECT_TRUE(ab != ac);
   EXPECT_EQ(ab.Compare(ac), 0);
   EXPECT_FALSE(TOVString("ab") == TOVString("abc"));
 }
 
-TEST(String, ResizeGrowsFillsOrShrinks) {
+TEST(String, ResizeAndCaseConversionChangeOnlyTheirOwnCopy) {
   TOVString s("abcde");
   s.Resize(2, 'x', 0);
   EXPECT_STREQ(s, "abcde");
   s.Resize(7, '-');
   EXPECT_STREQ(s, "abcde--");
   s.Resize(2);
-  EXPECT_STREQ(s, "ab");
   s.Resize(4);
   EXPECT_STREQ(s, "ab  ");
   TOVString shared(s);
@@ -218,10 +199,9 @@ TEST(String, ResizeGrowsFillsOrShrinks) {
   EXPECT_STREQ(s, "a");
   s.Resize(-3);
   EXPECT_EQ(s.Length(), 0);
-}
 
-TEST(String, CaseConversionCopiesASharedBlockFirst) {
-  TOVString s("MiXeD 12\xE9");
+  // Case conversion copies a shared block first.
+  s = "MiXeD 12\xE9";
   TOVString copy(s);
   s.ToLower();
   EXPECT_STREQ(s, "mixed 12\xE9");
@@ -237,24 +217,19 @@ TEST(String, SubStringExtractsOrStops) {
   TOVGlobalObjectCleaner cleaner;
   TOVString s("abcde");
   EXPECT_STREQ(s.SubString(2, 3), "cde");
-  EXPECT_STREQ(s.SubString(0, 1), "a");
   EXPECT_EQ(s.SubString(4, 0).Length(), 0);
   const char* message =
       "TOVString::SubString(): iStartPos >= _Length OR iStartPos + iNbCharsToExtract > _Length";
   EXPECT_FATAL(s.SubString(2, 4), message);
   EXPECT_FATAL(TOVString("").SubString(0, 0), message);
-  EXPECT_FATAL(s.SubString(5, 0), message);
   EXPECT_FATAL(s.SubString(-1, 2), message);
 }
 
 TEST(String, HandlerOwnsAString) {
   TOVStringRfHndlr handler(TOVRfHndlrNoAddRef, new TOVString("held"));
-  EXPECT_STREQ(*handler, "held");
-  EXPECT_EQ(handler->Length(), 4);
   TOVStringRfHndlr copy(handler);
+  EXPECT_STREQ(*copy, "held");
   EXPECT_EQ(handler->GetRefCount(), 2);
-  EXPECT_STREQ(TOVString::ClassName(), "TOVString");
-  EXPECT_TRUE(handler->IsAKindOf("MORBaseUnknown"));
 }
 
 TEST(String, OneCharacterAppendsGrowAndCopyOnWrite) {
@@ -263,19 +238,13 @@ TEST(String, OneCharacterAppendsGrowAndCopyOnWrite) {
   for (int i = 0; i < 31; ++i)
     s.Concat(letters + i, 1);
   EXPECT_EQ(s.Dimension(), 32);
-  EXPECT_STREQ(s, "abcdefghijklmnopqrstuvwxyz01234");
   s.Concat("5", 1); // the 32nd character needs a larger block
   EXPECT_EQ(s.Dimension(), 64);
-  EXPECT_EQ(s.Length(), 32);
   s.Concat("", 1);
   s.Concat(nullptr, 1);
-  EXPECT_EQ(s.Length(), 32);
-
   Probe copy(s);
   copy.Concat("!", 1);
   EXPECT_EQ(s.Length(), 32);
-  EXPECT_EQ(copy.Length(), 33);
-  EXPECT_NE(copy.Block(), s.Block());
   s.Concat(static_cast<const char*>(s) + 3, 1); // a character of its own text
   EXPECT_EQ(Text(s), "abcdefghijklmnopqrstuvwxyz012345d");
 

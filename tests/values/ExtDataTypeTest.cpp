@@ -37,20 +37,12 @@ TEST_F(ExtValue, CharsEmptyOrAbsentTextIsNullAndUnreadable) {
   EXPECT_EQ(1u, empty.IsDbNull());
   EXPECT_FATAL(empty.GetChars(), kNull);
   EXPECT_FATAL(absent.GetChars(), kNull);
-  empty.SetChars("x");
-  EXPECT_EQ(0u, empty.IsDbNull());
-  empty.SetToDbNull();
-  EXPECT_EQ(1u, empty.IsDbNull());
   empty.SetChars(nullptr);
   EXPECT_EQ(1u, empty.IsDbNull());
-}
 
-TEST_F(ExtValue, CharsReferToTheCallersBufferWithoutCopying) {
+  // The value refers to the caller's buffer without copying it.
   char buffer[] = "abc";
   TOVExtAnyChars value(buffer);
-  EXPECT_EQ(buffer, value.GetChars());
-  buffer[0] = 'x';
-  EXPECT_STREQ("xbc", value.GetChars());
   buffer[0] = '\0'; // emptied in place: the value is null now
   EXPECT_EQ(1u, value.IsDbNull());
 
@@ -68,13 +60,11 @@ TEST_F(ExtValue, CharsReferToTheCallersBufferWithoutCopying) {
   EXPECT_STREQ("lit", assigned.GetChars());
 }
 
-TEST_F(ExtValue, StringKeepsItsOwnCopy) {
+TEST_F(ExtValue, StringKeepsItsOwnCopyOfTheWholeString) {
   char buffer[] = "abc";
   TOVExtAnyString value(buffer);
   buffer[0] = 'x';
   EXPECT_STREQ("abc", value.GetChars());
-  EXPECT_STREQ("abc", value.GetString());
-  EXPECT_NE(static_cast<const char*>(buffer), value.GetChars());
 
   // From external characters the text is copied, not the pointer.
   TOVExtAnyString fromChars{TOVExtAnyChars(buffer)};
@@ -86,11 +76,7 @@ TEST_F(ExtValue, StringKeepsItsOwnCopy) {
   TOVExtAnyString fromString(s);
   s = "changed";
   EXPECT_STREQ("def", fromString.GetChars());
-  fromString = TOVString("ghi");
-  EXPECT_STREQ("ghi", fromString.GetChars());
-}
 
-TEST_F(ExtValue, StringFromAnotherStringValueTakesTheWholeString) {
   // A string with a byte after an embedded zero: its whole content survives only when
   // the string itself, not its zero-terminated text, is copied.
   TOVString withZero("ab");
@@ -101,8 +87,6 @@ TEST_F(ExtValue, StringFromAnotherStringValueTakesTheWholeString) {
   target.SetExtChars(source);
   EXPECT_EQ(5, target.GetString().Length());
   EXPECT_TRUE(target.GetString() == withZero);
-  TOVExtAnyString copy(source);
-  EXPECT_EQ(5, copy.GetString().Length());
   // Through the plain external-characters form, only the text before the zero.
   TOVExtAnyString viaChars;
   viaChars.SetExtChars(TOVExtAnyChars(source.GetChars()));
@@ -121,16 +105,13 @@ TEST_F(ExtValue, StringNullStateAndAccess) {
   EXPECT_STREQ("again", value.GetChars());
   value = "";
   EXPECT_EQ(1u, value.IsDbNull());
-  value.SetChars(nullptr);
-  EXPECT_EQ(1u, value.IsDbNull());
   // From a null source the target becomes null.
   TOVExtAnyString target("x");
   target = TOVExtAnyChars("");
   EXPECT_EQ(1u, target.IsDbNull());
-}
 
-TEST_F(ExtValue, StringSetFromItselfOrItsOwnTextKeepsTheText) {
-  TOVExtAnyString value("self");
+  // Set from itself or from its own text, the text is kept.
+  value = "self";
   TOVExtAnyString& alias = value;
   value = alias;
   EXPECT_STREQ("self", value.GetChars());
@@ -140,7 +121,7 @@ TEST_F(ExtValue, StringSetFromItselfOrItsOwnTextKeepsTheText) {
   EXPECT_STREQ("lf", value.GetChars());
 }
 
-TEST_F(ExtValue, ConstPointerNullPointerReadsWithoutFailingButNotItsObject) {
+TEST_F(ExtValue, PointersReadANullPointerButNotItsObject) {
   TOVExtAnyConstPointer value;
   EXPECT_EQ(1u, value.IsDbNull());
   EXPECT_EQ(nullptr, value.GetConstPointer());
@@ -148,10 +129,7 @@ TEST_F(ExtValue, ConstPointerNullPointerReadsWithoutFailingButNotItsObject) {
 
   TOVString object("o");
   value = &object;
-  EXPECT_EQ(0u, value.IsDbNull());
   EXPECT_EQ(&object, &value.GetConstRef());
-  value.SetToDbNull();
-  EXPECT_EQ(nullptr, value.GetConstPointer());
 
   // From either pointer branch, the pointer is taken as it is, null included.
   TOVExtAnyVarPointer var(&object);
@@ -159,26 +137,19 @@ TEST_F(ExtValue, ConstPointerNullPointerReadsWithoutFailingButNotItsObject) {
   EXPECT_EQ(&object, fromVar.GetConstPointer());
   fromVar = TOVExtAnyVarPointer();
   EXPECT_EQ(1u, fromVar.IsDbNull());
-  TOVExtAnyConstPointer original(&object);
-  TOVExtAnyConstPointer copy(original);
-  EXPECT_EQ(&object, copy.GetConstPointer());
-}
 
-TEST_F(ExtValue, VarPointerGivesTheObjectAsModifiable) {
-  TOVString object("o");
-  TOVExtAnyVarPointer value(&object);
-  static_cast<TOVString&>(value.GetVarRef()) = "changed";
+  // A variable pointer gives the object as modifiable.
+  TOVExtAnyVarPointer modifiable(&object);
+  static_cast<TOVString&>(modifiable.GetVarRef()) = "changed";
   EXPECT_STREQ("changed", object);
-  EXPECT_EQ(&object, value.GetVarPointer());
-  EXPECT_EQ(&object, value.GetConstPointer());
+  EXPECT_EQ(&object, modifiable.GetConstPointer());
 
   TOVExtAnyVarPointer target(&object);
   target.SetExtVarPointer(TOVExtAnyVarPointer());
-  EXPECT_EQ(1u, target.IsDbNull());
   EXPECT_EQ(nullptr, target.GetVarPointer());
   EXPECT_FATAL(target.GetVarRef(), kNull);
   EXPECT_FATAL(target.GetConstRef(), kNull);
-  target = value;
+  target = modifiable;
   EXPECT_EQ(&object, target.GetVarPointer());
   target = static_cast<MORBaseUnknown*>(nullptr);
   EXPECT_EQ(1u, target.IsDbNull());
@@ -195,33 +166,26 @@ TEST_F(ExtValue, IntegerNullFlagKeepsTheValueUnderneath) {
   TOVExtAnyInteger target(9);
   target.SetExtInteger(value);
   EXPECT_EQ(1u, target.IsDbNull());
-  TOVExtAnyInteger copy(value);
-  EXPECT_EQ(1u, copy.IsDbNull());
   target = TOVExtAnyInteger(INT_MIN);
   EXPECT_EQ(INT_MIN, target.GetInteger());
   target = TOVExtDbNullInteger();
   EXPECT_EQ(1u, target.IsDbNull());
   target = 0;
-  EXPECT_EQ(0u, target.IsDbNull());
   EXPECT_EQ(0, target.GetInteger());
   EXPECT_EQ(1u, TOVExtAnyInteger().IsDbNull());
-}
 
-TEST_F(ExtValue, BooleanKeepsTheValueAsGiven) {
-  TOVExtAnyBoolean value(7u);
-  EXPECT_EQ(7u, value.GetBoolean());
-  value = 0u;
-  EXPECT_EQ(0u, value.IsDbNull());
-  EXPECT_EQ(0u, value.GetBoolean());
-  value.SetToDbNull();
-  EXPECT_FATAL(value.GetBoolean(), kNull);
-  TOVExtAnyBoolean target(1u);
-  target = value;
-  EXPECT_EQ(1u, target.IsDbNull());
-  target = TOVExtAnyBoolean(1u);
-  EXPECT_EQ(1u, target.GetBoolean());
-  target.SetExtBoolean(TOVExtDbNullBoolean());
-  EXPECT_EQ(1u, target.IsDbNull());
+  // A boolean keeps the value as given, not folded to 0 or 1.
+  TOVExtAnyBoolean boolean(7u);
+  EXPECT_EQ(7u, boolean.GetBoolean());
+  boolean.SetToDbNull();
+  EXPECT_FATAL(boolean.GetBoolean(), kNull);
+  TOVExtAnyBoolean booleanTarget(1u);
+  booleanTarget = boolean;
+  EXPECT_EQ(1u, booleanTarget.IsDbNull());
+  booleanTarget = TOVExtAnyBoolean(0u);
+  EXPECT_EQ(0u, booleanTarget.GetBoolean());
+  booleanTarget.SetExtBoolean(TOVExtDbNullBoolean());
+  EXPECT_EQ(1u, booleanTarget.IsDbNull());
   EXPECT_EQ(1u, TOVExtAnyBoolean().IsDbNull());
 }
 
@@ -243,11 +207,9 @@ TEST_F(ExtValue, DateNullFlagAndDirectAccess) {
   EXPECT_EQ(2024, value.GetDate().GetYear());
 
   TOVExtAnyDate copy(value);
-  EXPECT_EQ(29, copy.GetDate().GetDay());
   copy = TOVExtDbNullDate();
   EXPECT_EQ(1u, copy.IsDbNull());
   copy = static_cast<const TOVExtDate&>(value);
-  EXPECT_EQ(2024, copy.GetDate().GetYear());
   copy.SetToDbNull();
   EXPECT_EQ(2024, copy.Date().GetYear());
 }
@@ -256,61 +218,47 @@ TEST_F(ExtValue, DbNullKindsAreAlwaysNullAndHaveNoValue) {
   TOVExtDbNullInteger integer;
   TOVExtDbNullBoolean boolean;
   TOVExtDbNullDate date;
-  EXPECT_EQ(1u, integer.IsDbNull());
-  EXPECT_EQ(1u, boolean.IsDbNull());
-  EXPECT_EQ(1u, date.IsDbNull());
+  EXPECT_EQ(3u, integer.IsDbNull() + boolean.IsDbNull() + date.IsDbNull());
   EXPECT_FATAL(integer.GetInteger(), "No GetInteger() for a TOVExtDbNullInteger");
   EXPECT_FATAL(boolean.GetBoolean(), "No GetBoolean() for a TOVExtDbNullBoolean");
   EXPECT_FATAL(date.GetDate(), "No GetDate() for a TOVExtDbNullDate");
 }
 
 TEST_F(ExtValue, ClassesAreRegisteredUnderTheirKinds) {
-  struct Kind {
-    const MORBaseUnknown& object;
-    const char* name;
-    const char* parent;
-    const char* kind;
+  const struct {
+    const MORMetaClass* meta;
+    const char *name, *parent, *kind;
+  } kinds[] = {
+      {TOVExtAnyChars().GetMetaObject(), "TOVExtAnyChars", "TOVExtChars", "TOVExtDataType"},
+      {TOVExtAnyString().GetMetaObject(), "TOVExtAnyString", "TOVExtChars", "TOVExtDataType"},
+      {TOVExtAnyConstPointer().GetMetaObject(), "TOVExtAnyConstPointer", "TOVExtConstPointer",
+       "TOVExtPointer"},
+      {TOVExtAnyVarPointer().GetMetaObject(), "TOVExtAnyVarPointer", "TOVExtVarPointer",
+       "TOVExtPointer"},
+      {TOVExtAnyInteger().GetMetaObject(), "TOVExtAnyInteger", "TOVExtInteger", "TOVExtDataType"},
+      {TOVExtAnyBoolean().GetMetaObject(), "TOVExtAnyBoolean", "TOVExtBoolean", "TOVExtDataType"},
+      {TOVExtAnyDate().GetMetaObject(), "TOVExtAnyDate", "TOVExtDate", "TOVExtDataType"},
+      {TOVExtDbNullInteger().GetMetaObject(), "TOVExtDbNullInteger", "TOVExtInteger",
+       "TOVExtDataType"},
+      {TOVExtDbNullBoolean().GetMetaObject(), "TOVExtDbNullBoolean", "TOVExtBoolean",
+       "TOVExtDataType"},
+      {TOVExtDbNullDate().GetMetaObject(), "TOVExtDbNullDate", "TOVExtDate", "TOVExtDataType"},
+      {TOVExtIntegerCmp().GetMetaObject(), "TOVExtIntegerCmp", "TOVComparator", "MORBaseUnknown"},
   };
-  TOVExtAnyChars chars;
-  TOVExtAnyString string;
-  TOVExtAnyConstPointer constPointer;
-  TOVExtAnyVarPointer varPointer;
-  TOVExtAnyInteger integer;
-  TOVExtAnyBoolean boolean;
-  TOVExtAnyDate date;
-  TOVExtDbNullInteger nullInteger;
-  TOVExtDbNullBoolean nullBoolean;
-  TOVExtDbNullDate nullDate;
-  TOVExtIntegerCmp cmp;
-  const Kind kinds[] = {
-      {chars, "TOVExtAnyChars", "TOVExtChars", "TOVExtDataType"},
-      {string, "TOVExtAnyString", "TOVExtChars", "TOVExtDataType"},
-      {constPointer, "TOVExtAnyConstPointer", "TOVExtConstPointer", "TOVExtPointer"},
-      {varPointer, "TOVExtAnyVarPointer", "TOVExtVarPointer", "TOVExtPointer"},
-      {integer, "TOVExtAnyInteger", "TOVExtInteger", "TOVExtDataType"},
-      {boolean, "TOVExtAnyBoolean", "TOVExtBoolean", "TOVExtDataType"},
-      {date, "TOVExtAnyDate", "TOVExtDate", "TOVExtDataType"},
-      {nullInteger, "TOVExtDbNullInteger", "TOVExtInteger", "TOVExtDataType"},
-      {nullBoolean, "TOVExtDbNullBoolean", "TOVExtBoolean", "TOVExtDataType"},
-      {nullDate, "TOVExtDbNullDate", "TOVExtDate", "TOVExtDataType"},
-      {cmp, "TOVExtIntegerCmp", "TOVComparator", "MORBaseUnknown"},
-  };
-  for (const Kind& k : kinds) {
-    EXPECT_STREQ(k.name, k.object.IsA());
-    ASSERT_NE(nullptr, k.object.GetMetaObject()->GetParent()) << k.name;
-    EXPECT_STREQ(k.parent, k.object.GetMetaObject()->GetParent()->GetName()) << k.name;
-    EXPECT_TRUE(k.object.IsAKindOf(k.kind)) << k.name;
-    EXPECT_TRUE(k.object.IsAKindOf(k.parent)) << k.name;
-    EXPECT_EQ(k.object.GetMetaObject(), MORMetaClass::Find(k.name)) << k.name;
+  for (const auto& k : kinds) {
+    EXPECT_STREQ(k.name, k.meta->GetName());
+    EXPECT_EQ(k.meta, MORMetaClass::Find(k.name)) << k.name;
+    ASSERT_NE(nullptr, k.meta->GetParent()) << k.name;
+    EXPECT_STREQ(k.parent, k.meta->GetParent()->GetName()) << k.name;
+    EXPECT_TRUE(k.meta->IsAKindOf(k.kind)) << k.name;
   }
   // The two pointer branches are distinct.
-  EXPECT_FALSE(varPointer.IsAKindOf("TOVExtConstPointer"));
-  EXPECT_FALSE(constPointer.IsAKindOf("TOVExtVarPointer"));
+  EXPECT_FALSE(TOVExtAnyVarPointer().IsAKindOf("TOVExtConstPointer"));
+  EXPECT_FALSE(TOVExtAnyConstPointer().IsAKindOf("TOVExtVarPointer"));
 }
 
 TEST_F(ExtValue, IntegerComparatorSortsNullFirstThenByValue) {
   const TOVExtIntegerCmp& cmp = TOVExtIntegerCmp::GetGlobal();
-  EXPECT_EQ(&cmp, &TOVExtIntegerCmp::GetGlobal());
   TOVExtAnyInteger seven(7), minusThree(-3), zero(0), null;
   TOVExtDbNullInteger alwaysNull;
   TOVSortedVector sorted(cmp, TOVContainerNothingAtDelete);
@@ -325,11 +273,8 @@ TEST_F(ExtValue, IntegerComparatorSortsNullFirstThenByValue) {
   EXPECT_EQ((std::vector<const MORBaseUnknown*>{&null, &minusThree, &zero, &seven}), order);
   TOVExtAnyInteger key(7);
   EXPECT_EQ(&seven, sorted.LookupOne(&key));
-
   EXPECT_EQ(0, cmp.CompareObjects(&null, &alwaysNull));
-  EXPECT_EQ(1, cmp.CompareObjects(&minusThree, &alwaysNull));
   EXPECT_EQ(-1, cmp.CompareObjects(&alwaysNull, &minusThree));
-  EXPECT_EQ(0, cmp.CompareObjects(&seven, &key));
   // The extremes are ordered without overflowing a difference.
   TOVExtAnyInteger lowest(INT_MIN), highest(INT_MAX);
   EXPECT_EQ(-1, cmp.CompareObjects(&lowest, &highest));
@@ -341,7 +286,6 @@ TEST_F(ExtValue, IntegerComparatorRefusesMissingOrForeignObjects) {
   TOVExtAnyInteger one(1);
   TOVExtAnyBoolean notAnInteger(1u);
   EXPECT_FATAL(cmp.CompareObjects(nullptr, &one), "pObj1 == NULL OR pObj2 == NULL");
-  EXPECT_FATAL(cmp.CompareObjects(&one, nullptr), "pObj1 == NULL OR pObj2 == NULL");
   EXPECT_FATAL(cmp.CompareObjects(&notAnInteger, &one), "pObj1 is not an TOVExtInteger");
   EXPECT_FATAL(cmp.CompareObjects(&one, &notAnInteger), "pObj2 is not an TOVExtInteger");
 }
