@@ -3,8 +3,8 @@
 // do. Checks that a build never loses the marks of a wrong parameter count and that the
 // code page 850 form has one byte per character.
 #include "MORError.h"
-#include "TOVErrorDisplayToOemTerm.h"
 #include "TOVError.h"
+#include "TOVErrorDisplayToOemTerm.h"
 #include "TOVParamNLSMsgBldrCtlgRfHndlr.h"
 
 #include <cstdint>
@@ -15,10 +15,10 @@
 namespace {
 
 // Library messages with 0 to 4 parameters, and ids or catalogs that do not exist.
-const char* const Messages[][2] = {
-    {"TOVBC", "0100"}, {"TOVBC", "0001"}, {"TOVBC", "0201"}, {"TOVBC", "0215"},
-    {"TOVBC", "0016"}, {"TOVSYS", "UNEXPECTED"}, {"TOVCOM", "FULL"}, {"TOVBC", "9999"},
-    {"NOSUCHCATALOG", "0001"}, {"TOVSOCK", "BIND"}};
+const char* const Messages[][2] = {{"TOVBC", "0100"},  {"TOVBC", "0001"}, {"TOVBC", "0201"},
+                                   {"TOVBC", "0215"},  {"TOVBC", "0016"}, {"TOVSYS", "UNEXPECTED"},
+                                   {"TOVCOM", "FULL"}, {"TOVBC", "9999"}, {"NOSUCHCATALOG", "0001"},
+                                   {"TOVSOCK", "BIND"}};
 
 void Check(bool condition, const char* what) {
   if (!condition) {

@@ -32,6 +32,9 @@ private:
   TOVBASIC_LOCAL const TOVVector* CheckedVector() const;
   /// Next in full: with a pattern, at the ends, or without a vector.
   TOVBASIC_LOCAL __attribute__((noinline)) MORBaseUnknown* NextSearching();
+  // Moves to index, or to the next match of the pattern from it in the given direction
+  // (1 forward); gives the object there, or null at either end.
+  TOVBASIC_LOCAL MORBaseUnknown* MoveTo(const TOVVector* v, int index, int forward);
 
   const TOVVector* _pVector;
   TOVVectorCursor _Cursor;

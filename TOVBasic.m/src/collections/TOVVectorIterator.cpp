@@ -43,15 +43,7 @@ MORBaseUnknown* TOVVectorIterator::NextSearching() {
   int index = _Cursor.GetIndex();
   if (index < v->_Size)
     ++index;
-  if (PatternFlag()) {
-    index = v->Search(index, 1, _Restart, GetPattern(), GetComparator());
-    _Restart = 0;
-  }
-  _Cursor.SetIndex(index);
-  if (v->IsValidIndex(index))
-    return v->_pContents[index];
-  _Restart = 1;
-  return nullptr;
+  return MoveTo(v, index, 1);
 }
 
 MORBaseUnknown* TOVVectorIterator::Previous() {
@@ -59,8 +51,12 @@ MORBaseUnknown* TOVVectorIterator::Previous() {
   int index = _Cursor.GetIndex();
   if (index >= 0)
     --index;
+  return MoveTo(v, index, 0);
+}
+
+MORBaseUnknown* TOVVectorIterator::MoveTo(const TOVVector* v, int index, int forward) {
   if (PatternFlag()) {
-    index = v->Search(index, 0, _Restart, GetPattern(), GetComparator());
+    index = v->Search(index, forward, _Restart, GetPattern(), GetComparator());
     _Restart = 0;
   }
   _Cursor.SetIndex(index);
