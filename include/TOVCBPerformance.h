@@ -15,9 +15,9 @@ extern "C" {
 #endif
 
 /// A counter, owned by the caller: normally a zero-initialised static with its name set,
-/// as in `static struct perf_counter sendCounter = {"send"};`. The other fields belong to
-/// the perf_ functions, which update them atomically, so that a counter may be used from
-/// several threads at once.
+/// as in `static struct perf_counter sendCounter = PERF_COUNTER_INIT("send");`. The other
+/// fields belong to the perf_ functions, which update them atomically, so that a counter
+/// may be used from several threads at once.
 struct perf_counter {
   const char* name;          ///< printed name
   int ncall;                 ///< number of perf_begin calls
@@ -26,6 +26,10 @@ struct perf_counter {
   int registered;            ///< set by the first perf_begin
   struct perf_counter* next; ///< next registered counter
 };
+
+/// The initial value of a counter named name.
+#define PERF_COUNTER_INIT(name)                                                                    \
+  { name, 0, 0, 0, 0, 0 }
 
 /// Counts a call of counter and, when measuring, starts its measure.
 TOVBASIC_API void perf_begin(struct perf_counter* counter);

@@ -98,7 +98,10 @@ const Case BindCases[] = {TOV_FATAL(10014, BindText),
                           TOV_FATAL(10093, BindText),
                           TOV_CASE(10048, Action::PairParam, "BIND", "BINDA"),
                           TOV_OTHER};
-const Case CloseCases[] = {TOV_FATAL(9, "Bad socket file descriptor.\n"), TOV_OTHER};
+// A bad descriptor is 9 where the socket error is the errno itself, and its Winsock number
+// here, where errno is mapped.
+const Case CloseCases[] = {TOV_FATAL(9, "Bad socket file descriptor.\n"),
+                           TOV_FATAL(10009, "Bad socket file descriptor.\n"), TOV_OTHER};
 const char ConnectText[] = "Unexpected connect error (%d).\n";
 const Case ConnectCases[] = {TOV_FATAL(10038, ConnectText),
                              TOV_FATAL(10045, ConnectText),
