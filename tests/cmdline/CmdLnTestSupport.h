@@ -54,6 +54,7 @@ struct SeenError {
   Words request, diagnostic;
   std::string diagnosticText;
   const void* advice = nullptr; // the advice builder itself
+  Words adviceMessage;          // its id and parameters
 };
 inline SeenError TakeError(long rc) {
   SeenError seen;
@@ -68,7 +69,8 @@ inline SeenError TakeError(long rc) {
           Describe(tovError->GetHRequestBldr()),
           Describe(tovError->GetHDiagnosticBldr()),
           Utf8(tovError->GetNLSDiagnostic()),
-          tovError->GetHAdviceBldr().Get()};
+          tovError->GetHAdviceBldr().Get(),
+          Describe(tovError->GetHAdviceBldr())};
   error->Release();
   MORCleanLastError();
   return seen;
