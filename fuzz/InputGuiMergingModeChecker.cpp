@@ -3,6 +3,7 @@
 // only, of a value from 1 to 4; the first that is not is the one reported.
 //
 // Input: the texts separated by NUL bytes.
+#include "FuzzText.h"
 #include "TOVError.h"
 #include "TOVGlobalObjectCleaner.h"
 #include "TOVInputGuiMergingModeChecker.h"
@@ -12,19 +13,12 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-namespace {
+using fuzztext::Check;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "merging-mode invariant broken: %s\n", what);
-    std::abort();
-  }
-}
+namespace {
 
 /// 1 when text is a whole decimal number from 1 to 4, with its value in oValue.
 bool IsMode(const std::string& text, int& oValue) {

@@ -4,6 +4,7 @@
 //
 // Input: the first byte chooses the checker (prefix required, optional, or defaulting to
 // "N") and the lengths of prefix "L"; the rest, up to a NUL, is the typed value.
+#include "FuzzText.h"
 #include "TOVError.h"
 #include "TOVGlobalObjectCleaner.h"
 #include "TOVInputPrefixedValueChecker.h"
@@ -12,18 +13,11 @@
 #include "TOVVector.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
-namespace {
+using fuzztext::Check;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "prefixed-value invariant broken: %s\n", what);
-    std::abort();
-  }
-}
+namespace {
 
 /// What a check gives: "=" code ":" value on success (code "-" without prefix), else the
 /// diagnostic's message id.
