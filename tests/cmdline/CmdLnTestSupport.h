@@ -33,14 +33,17 @@ inline TOVParamNLSMsgBldrRfHndlr TovbcMsg(const char* msgId) {
 }
 
 /// A message of an error: its id, then its parameters (empty when there is no builder).
-inline Words Describe(const TOVNLSMsgBldrRfHndlr& handler) {
+/// With iOfTovbc, a catalog message must come from catalog "TOVBC".
+inline Words Describe(const TOVNLSMsgBldrRfHndlr& handler, bool iOfTovbc = true) {
   Words seen;
   if (handler.Get() == nullptr)
     return seen;
   seen.push_back(handler->GetMsgId());
   if (handler->IsAKindOf("TOVParamNLSMsgBldrCtlg")) {
     const auto* ctlg = static_cast<const TOVParamNLSMsgBldrCtlg*>(handler.Get());
-    EXPECT_STREQ(ctlg->GetMsgCatalogName(), "TOVBC");
+    if (iOfTovbc) {
+      EXPECT_STREQ(ctlg->GetMsgCatalogName(), "TOVBC");
+    }
     for (int i = 0; i < ctlg->GetNbParameters(); ++i)
       seen.push_back(Utf8(ctlg->GetParameter(i)));
   }
@@ -70,7 +73,7 @@ inline SeenError TakeError(long rc) {
           Describe(tovError->GetHDiagnosticBldr()),
           Utf8(tovError->GetNLSDiagnostic()),
           tovError->GetHAdviceBldr().Get(),
-          Describe(tovError->GetHAdviceBldr())};
+          Describe(tovError->GetHAdviceBldr(), false)};
   error->Release();
   MORCleanLastError();
   return seen;
