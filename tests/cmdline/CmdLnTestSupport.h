@@ -33,14 +33,17 @@ inline TOVParamNLSMsgBldrRfHndlr TovbcMsg(const char* msgId) {
 }
 
 /// A message of an error: its id, then its parameters (empty when there is no builder).
-inline Words Describe(const TOVNLSMsgBldrRfHndlr& handler) {
+/// With iOfTovbc, a catalog message must come from catalog "TOVBC".
+inline Words Describe(const TOVNLSMsgBldrRfHndlr& handler, bool iOfTovbc = true) {
   Words seen;
   if (handler.Get() == nullptr)
     return seen;
   seen.push_back(handler->GetMsgId());
   if (handler->IsAKindOf("TOVParamNLSMsgBldrCtlg")) {
     const auto* ctlg = static_cast<const TOVParamNLSMsgBldrCtlg*>(handler.Get());
-    EXPECT_STREQ(ctlg->GetMsgCatalogName(), "TOVBC");
+    if (iOfTovbc) {
+      EXPECT_STREQ(ctlg->GetMsgCatalogName(), "TOVBC");
+    }
     for (int i = 0; i < ctlg->GetNbParameters(); ++i)
       seen.push_back(Utf8(ctlg->GetParameter(i)));
   }
@@ -54,6 +57,7 @@ struct SeenError {
   Words request, diagnostic;
   std::string diagnosticText;
   const void* advice = nullptr; // the advice builder itself
+  Words adviceMessage;          // its id and parameters
 };
 inline SeenError TakeError(long rc) {
   SeenError seen;
@@ -68,7 +72,8 @@ inline SeenError TakeError(long rc) {
           Describe(tovError->GetHRequestBldr()),
           Describe(tovError->GetHDiagnosticBldr()),
           Utf8(tovError->GetNLSDiagnostic()),
-          tovError->GetHAdviceBldr().Get()};
+          tovError->GetHAdviceBldr().Get(),
+          Describe(tovError->GetHAdviceBldr(), false)};
   error->Release();
   MORCleanLastError();
   return seen;
