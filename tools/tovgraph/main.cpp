@@ -130,9 +130,7 @@ long Run(const TOVString& input, bool tree, const TOVString* output) {
     graph.DisplayTree(display);
   else
     graph.DisplaySteps(display);
-  return TovToolCheckStandardOutput(TOVCatalogMsg("TOVGRAPH", "0023"),
-                                    TOVCatalogMsg("TOVGRAPH", "0024"),
-                                    TOVCatalogMsg("TOVGRAPH", "0025"));
+  return 0;
 }
 
 } // namespace
@@ -158,6 +156,12 @@ int main(int argc, char** argv) {
   long rc = analyzer.Analyze(const_cast<const char**>(argv + 1), argc - 1);
   if (rc == 0)
     rc = Run(input, treeOpt.IsDefined() != 0, outputOpt.ArgumentIsAdded() ? &output : nullptr);
+  if (rc != 0)
+    errors.DisplayAndKeepError(rc, 1);
+  // What went to the standard output (the steps, the help) must have got there.
+  rc = TovToolCheckStandardOutput(TOVCatalogMsg("TOVGRAPH", "0023"),
+                                  TOVCatalogMsg("TOVGRAPH", "0024"),
+                                  TOVCatalogMsg("TOVGRAPH", "0025"));
   if (rc != 0)
     errors.DisplayAndKeepError(rc, 1);
   return ExitStatus(errors.ReturnSuccessOrError());
