@@ -1,0 +1,5 @@
+#include "TOVFamilyAndName.h"
+
+TOV_IMPLEMENT_CLASS(TOVFamilyAndName, TOVObjWithFamily)
+
+TOVFamilyAndName::~TOVFamilyAndName() = default;
