@@ -1,4 +1,5 @@
 #include "TOVFatalErrorDisplayToSwing.h"
+#include "TOVEnvironmentVariable.h"
 #include "TOVJniFrontEnd.h"
 
 #include <fcntl.h>
@@ -22,11 +23,11 @@ TOVFatalErrorDisplayToSwing::~TOVFatalErrorDisplayToSwing() {
 TOVOFStream& TOVFatalErrorDisplayToSwing::GetOutputStream() {
   if (_pStream != nullptr)
     return *_pStream;
-  const char* dir = std::getenv("TOV_TMP");
-  if (dir == nullptr || *dir == '\0')
+  TOVEnvironmentVariable tmp("TOV_TMP");
+  if (tmp.IsEmpty(1) != 0)
     return TOVStderr;
   if (_pFileName == nullptr) {
-    _pFileName = new TOVString(dir);
+    _pFileName = new TOVString(tmp.Read(1));
     *_pFileName += "/SCMFatalErrorFile.txt";
     *_pFileName += static_cast<int>(getpid());
   }
