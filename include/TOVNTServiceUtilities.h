@@ -23,9 +23,8 @@ public:
   /// service iDependency of the same instance when that one exists. A unit that exists is
   /// not replaced. Messages "0400" to "0402" and "0405".
   [[nodiscard]] static long Register(const TOVString& iBaseName, const TOVString& iInstanceName,
-                                     const TOVString& iDisplayPrefix,
-                                     const TOVString& iProgramPath, unsigned int iAutoStart,
-                                     const TOVString& iDependency);
+                                     const TOVString& iDisplayPrefix, const TOVString& iProgramPath,
+                                     unsigned int iAutoStart, const TOVString& iDependency);
   /// Removes the service's unit. Messages "0400", "0401", "0403" and "0404".
   [[nodiscard]] static long Unregister(const TOVString& iBaseName, const TOVString& iInstanceName);
   /// Creates the key when needed and sets the value iValueName of it to iValueText, replaced

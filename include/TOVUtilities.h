@@ -102,11 +102,10 @@ public:
   /// is skipped with iSkipEmpty, else it stands as iEmptyText. Null texts count as empty.
   static TOVString ConcatStrings(TOVOneWayIterator& iObjects, TOVConvertor* iConvertor,
                                  unsigned int iSkipEmpty, const char* iSeparator,
-                                 const char* iPrefix, const char* iSuffix,
-                                 const char* iEmptyText);
+                                 const char* iPrefix, const char* iSuffix, const char* iEmptyText);
   static TOVString ConcatStrings(const TOVContainer& iObjects, unsigned int iSkipEmpty,
-                                 const char* iSeparator, const char* iPrefix,
-                                 const char* iSuffix, const char* iEmptyText);
+                                 const char* iSeparator, const char* iPrefix, const char* iSuffix,
+                                 const char* iEmptyText);
 
   // Objects through the runtime. On failure a critical TOVError of the runtime's code
   // becomes pending (unless the runtime made one for that code) and its code is given.

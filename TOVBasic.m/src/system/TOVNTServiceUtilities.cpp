@@ -209,9 +209,8 @@ unsigned int TOVNTServiceUtilities::IsRegistered(const TOVString& iBaseName,
 }
 
 long TOVNTServiceUtilities::Register(const TOVString& iBaseName, const TOVString& iInstanceName,
-                                     const TOVString& iDisplayPrefix,
-                                     const TOVString& iProgramPath, unsigned int iAutoStart,
-                                     const TOVString& iDependency) {
+                                     const TOVString& iDisplayPrefix, const TOVString& iProgramPath,
+                                     unsigned int iAutoStart, const TOVString& iDependency) {
   std::string dir = UnitDir();
   long code = 0;
   if (!OpenManager(dir, code))
@@ -227,8 +226,8 @@ long TOVNTServiceUtilities::Register(const TOVString& iBaseName, const TOVString
   std::string command = (!path.empty() && path[0] == '"' ? QuotedPath(path) : QuotedWord(path)) +
                         " " + (plainBase ? base : QuotedWord(base));
 
-  std::string text = "[Unit]\nDescription=" +
-                     PlainValue(Text(iDisplayPrefix) + " " + Text(iBaseName)) + "\n";
+  std::string text =
+      "[Unit]\nDescription=" + PlainValue(Text(iDisplayPrefix) + " " + Text(iBaseName)) + "\n";
   if (iDependency.Length() > 0 && IsRegistered(iDependency, iInstanceName) != 0) {
     std::string dependency = UnitName(ServiceName(iDependency, iInstanceName));
     text += "After=" + dependency + "\nRequires=" + dependency + "\n";
@@ -255,8 +254,7 @@ long TOVNTServiceUtilities::Register(const TOVString& iBaseName, const TOVString
                          TOVNLSMsgBldrRfHndlr());
 }
 
-long TOVNTServiceUtilities::Unregister(const TOVString& iBaseName,
-                                       const TOVString& iInstanceName) {
+long TOVNTServiceUtilities::Unregister(const TOVString& iBaseName, const TOVString& iInstanceName) {
   std::string dir = UnitDir();
   long code = 0;
   if (!OpenManager(dir, code))
@@ -264,12 +262,10 @@ long TOVNTServiceUtilities::Unregister(const TOVString& iBaseName,
   std::string service = ServiceName(iBaseName, iInstanceName);
   std::string unit = UnitName(service);
   if (IsRegistered(iBaseName, iInstanceName) == 0)
-    return TOV_RAISE_ERROR(TOVNLSMsgBldrRfHndlr(),
-                           TOVCatalogMsg("TOVBC", "0404", service.c_str()),
+    return TOV_RAISE_ERROR(TOVNLSMsgBldrRfHndlr(), TOVCatalogMsg("TOVBC", "0404", service.c_str()),
                            TOVNLSMsgBldrRfHndlr());
   if (unlink((dir + "/" + unit).c_str()) != 0)
-    return TOV_RAISE_ERROR(TOVNLSMsgBldrRfHndlr(),
-                           TOVCatalogMsg("TOVBC", "0403", service.c_str()),
+    return TOV_RAISE_ERROR(TOVNLSMsgBldrRfHndlr(), TOVCatalogMsg("TOVBC", "0403", service.c_str()),
                            TOVNLSMsgBldrRfHndlr());
   unlink((dir + "/" + kWantsDir + "/" + unit).c_str());
   return 0;

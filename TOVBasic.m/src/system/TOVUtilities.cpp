@@ -356,8 +356,7 @@ long ReportRuntimeFailure(long rc, const char* file, int line, const TOVNLSMsgBl
 
 } // namespace
 
-unsigned int TOVUtilities::SetsSharesAtLeastOneElement(const TOVContainer& a,
-                                                       const TOVContainer& b,
+unsigned int TOVUtilities::SetsSharesAtLeastOneElement(const TOVContainer& a, const TOVContainer& b,
                                                        const TOVComparator& iCmpA,
                                                        const TOVComparator& iCmpB) {
   bool walkB = a.Size() > b.Size();
@@ -396,8 +395,7 @@ void TOVUtilities::AppendContainers(TOVContainer& oTarget, const TOVContainer& i
   ForEachObject(iSource, [&](MORBaseUnknown* obj) { oTarget.Add(obj, 1); });
 }
 
-void TOVUtilities::AppendContainersWithAddRef(TOVContainer& oTarget,
-                                              const TOVContainer& iSource) {
+void TOVUtilities::AppendContainersWithAddRef(TOVContainer& oTarget, const TOVContainer& iSource) {
   ForEachObject(iSource, [&](MORBaseUnknown* obj) {
     obj->AddRef();
     oTarget.Add(obj, 1);
@@ -409,8 +407,7 @@ void TOVUtilities::RemoveElements(TOVContainer& oTarget, const TOVContainer& iTo
   RemoveEach(oTarget, iToRemove, iStrict, false);
 }
 
-void TOVUtilities::RemoveElementsWithRelease(TOVContainer& oTarget,
-                                             const TOVContainer& iToRemove,
+void TOVUtilities::RemoveElementsWithRelease(TOVContainer& oTarget, const TOVContainer& iToRemove,
                                              unsigned int iStrict) {
   RemoveEach(oTarget, iToRemove, iStrict, true);
 }
@@ -494,8 +491,8 @@ TOVString TOVUtilities::ConcatStrings(const TOVContainer& iObjects, unsigned int
                                       const char* iSeparator, const char* iPrefix,
                                       const char* iSuffix, const char* iEmptyText) {
   TOVIterator* iterator = iObjects.MakeIterator(nullptr);
-  TOVString result = ConcatStrings(*iterator, nullptr, iSkipEmpty, iSeparator, iPrefix, iSuffix,
-                                   iEmptyText);
+  TOVString result =
+      ConcatStrings(*iterator, nullptr, iSkipEmpty, iSeparator, iPrefix, iSuffix, iEmptyText);
   iterator->Release();
   return result;
 }
@@ -509,9 +506,9 @@ long TOVUtilities::MORCreateClassInstance(const MORGUID& iClassId, MORBaseUnknow
   long rc = ::MORCreateClassInstance(iClassId, iOuter, iContext, iIid, oObject);
   if (rc == 0)
     return 0;
-  return ReportRuntimeFailure(rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0500"),
-                              TOVCatalogMsg("TOVBC", "0501", ConvertGUIDToString(iClassId),
-                                            static_cast<int>(iContext)));
+  return ReportRuntimeFailure(
+      rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0500"),
+      TOVCatalogMsg("TOVBC", "0501", ConvertGUIDToString(iClassId), static_cast<int>(iContext)));
 }
 
 long TOVUtilities::MORCreateClassInstance(const char* iClassName, MORBaseUnknown* iOuter,
@@ -520,16 +517,16 @@ long TOVUtilities::MORCreateClassInstance(const char* iClassName, MORBaseUnknown
   long rc = ::MORCreateClassInstance(iClassName, iOuter, iContext, iIid, oObject);
   if (rc == 0)
     return 0;
-  return ReportRuntimeFailure(rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0500"),
-                              TOVCatalogMsg("TOVBC", "0503", OrEmpty(iClassName),
-                                            static_cast<int>(iContext)));
+  return ReportRuntimeFailure(
+      rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0500"),
+      TOVCatalogMsg("TOVBC", "0503", OrEmpty(iClassName), static_cast<int>(iContext)));
 }
 
 long TOVUtilities::QueryInterface(MORBaseUnknown& iObject, const MORGUID& iIid, void** oObject) {
   long rc = iObject.QueryInterface(iIid, oObject);
   if (rc == 0)
     return 0;
-  return ReportRuntimeFailure(rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0504"),
-                              TOVCatalogMsg("TOVBC", "0505", iObject.IsA(),
-                                            ConvertGUIDToString(iIid)));
+  return ReportRuntimeFailure(
+      rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0504"),
+      TOVCatalogMsg("TOVBC", "0505", iObject.IsA(), ConvertGUIDToString(iIid)));
 }
