@@ -2,14 +2,10 @@
 #include "MORCreateClassInstance.h"
 #include "TOVConvertor.h"
 #include "TOVEnvironmentVariable.h"
-#include "TOVErrorDisplayToISO8859Term.h"
-#include "TOVErrorDisplayToOemTerm.h"
 #include "TOVExtChars.h"
 #include "TOVFatalInternalError.h"
-#include "TOVGlobalObjectCleaner.h"
 #include "TOVIterator.h"
-#include "TOVMessageDisplayToISO8859Term.h"
-#include "TOVMessageDisplayToOemTerm.h"
+#include "TOVMessageDisplayInstall.h"
 #include "TOVParamNLSMsgBldrCtlgRfHndlr.h"
 #include "TOVRaiseError.h"
 #include "TOVSortedVector.h"
@@ -228,19 +224,7 @@ TOVString TOVUtilities::TranslateFormattedForProgramFreeText(const TOVString& iT
 void TOVUtilities::MakeAndSetAsGlobalDisplayToTerm() {
   TOVEnvironmentVariable charset("TOV_TERM_CS");
   const char* value = charset.Read(1);
-  TOVMessageDisplay* message;
-  TOVErrorDisplay* error;
-  if (value != nullptr && strcasecmp(value, "oem") == 0) {
-    message = new TOVMessageDisplayToOemTerm;
-    error = new TOVErrorDisplayToOemTerm;
-  } else {
-    message = new TOVMessageDisplayToISO8859Term;
-    error = new TOVErrorDisplayToISO8859Term;
-  }
-  TOVGlobalObjectCleaner::Add(message);
-  TOVGlobalObjectCleaner::Add(error);
-  TOVMessageDisplay::SetGlobal(*message);
-  TOVErrorDisplay::SetGlobal(*error);
+  TOVSetGlobalDisplaysToTerm(value != nullptr && strcasecmp(value, "oem") == 0 ? 1 : 0);
 }
 
 int TOVUtilities::ExecuteExternalCommand(const TOVString& iCommand) {
