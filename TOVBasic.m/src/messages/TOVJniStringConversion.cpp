@@ -1,4 +1,5 @@
 #include "TOVJniStringConversion.h"
+#include "MORUnicodeString.h"
 #include "TOVJniText.h"
 
 #include <jni.h>
@@ -55,24 +56,6 @@ char32_t ReadUtf8(const unsigned char* p, size_t n, size_t& oSize) {
     return 0;
   oSize = size;
   return value;
-}
-
-void AppendUtf8(std::string& out, char32_t u) {
-  if (u < 0x80) {
-    out += static_cast<char>(u);
-  } else if (u < 0x800) {
-    out += static_cast<char>(0xC0 | (u >> 6));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  } else if (u < 0x10000) {
-    out += static_cast<char>(0xE0 | (u >> 12));
-    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (u >> 18));
-    out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  }
 }
 
 // One decoded piece of the narrow text: a code point taken from size bytes, or (size 1
@@ -143,17 +126,27 @@ std::u16string TOVJniDecodeNarrow(const char* text, size_t size) {
 std::string TOVJniEncodeWide(const char16_t* text, size_t length) {
   std::string out;
   out.reserve(length * 3);
+  // Runs without lone surrogates are plain UTF-8; each lone surrogate is written alone.
+  size_t run = 0;
   for (size_t i = 0; i < length; ++i) {
-    char32_t u = text[i];
+    char16_t u = text[i];
     if (IsHighSurrogate(u) && i + 1 < length && IsLowSurrogate(text[i + 1])) {
-      AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (text[i + 1] - 0xDC00));
       ++i;
-    } else if (IsByteEscape(u)) {
+      continue;
+    }
+    if (!IsHighSurrogate(u) && !IsLowSurrogate(u))
+      continue;
+    out += MORUnicodeString::EncodeUtf8(text + run, i - run);
+    run = i + 1;
+    if (IsByteEscape(u)) {
       out += static_cast<char>(u & 0xFF);
     } else {
-      AppendUtf8(out, u);
+      out += static_cast<char>(0xE0 | (u >> 12));
+      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (u & 0x3F));
     }
   }
+  out += MORUnicodeString::EncodeUtf8(text + run, length - run);
   return out;
 }
 

@@ -102,12 +102,16 @@ std::string QuotedPath(const std::string& path) {
   return out;
 }
 
-// 1 when the unit directory can be used; else the "0400"/"0401" error is pending and its
-// code is in oCode.
-bool OpenManager(const std::string& dir, long& oCode) {
+// True with the unit directory, the service's name and its unit's name when the directory
+// can be used; else false, the "0400"/"0401" error pending and its code in oCode.
+bool OpenManager(const TOVString& iBaseName, const TOVString& iInstanceName, std::string& oDir,
+                 std::string& oService, std::string& oUnit, long& oCode) {
+  oDir = UnitDir();
+  oService = ServiceName(iBaseName, iInstanceName);
+  oUnit = UnitName(oService);
   struct stat info;
-  if (stat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-      access(dir.c_str(), W_OK | X_OK) == 0)
+  if (stat(oDir.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+      access(oDir.c_str(), W_OK | X_OK) == 0)
     return true;
   oCode = TOV_RAISE_ERROR(TOVCatalogMsg("TOVBC", "0400"), TOVCatalogMsg("TOVBC", "0401"),
                           TOVNLSMsgBldrRfHndlr());
@@ -211,12 +215,10 @@ unsigned int TOVNTServiceUtilities::IsRegistered(const TOVString& iBaseName,
 long TOVNTServiceUtilities::Register(const TOVString& iBaseName, const TOVString& iInstanceName,
                                      const TOVString& iDisplayPrefix, const TOVString& iProgramPath,
                                      unsigned int iAutoStart, const TOVString& iDependency) {
-  std::string dir = UnitDir();
+  std::string dir, service, unit;
   long code = 0;
-  if (!OpenManager(dir, code))
+  if (!OpenManager(iBaseName, iInstanceName, dir, service, unit, code))
     return code;
-  std::string service = ServiceName(iBaseName, iInstanceName);
-  std::string unit = UnitName(service);
   std::string path = Text(iProgramPath);
   // The base name is a word of its own; quoted only when it needs to be.
   std::string base = Text(iBaseName);
@@ -255,12 +257,10 @@ long TOVNTServiceUtilities::Register(const TOVString& iBaseName, const TOVString
 }
 
 long TOVNTServiceUtilities::Unregister(const TOVString& iBaseName, const TOVString& iInstanceName) {
-  std::string dir = UnitDir();
+  std::string dir, service, unit;
   long code = 0;
-  if (!OpenManager(dir, code))
+  if (!OpenManager(iBaseName, iInstanceName, dir, service, unit, code))
     return code;
-  std::string service = ServiceName(iBaseName, iInstanceName);
-  std::string unit = UnitName(service);
   if (IsRegistered(iBaseName, iInstanceName) == 0)
     return TOV_RAISE_ERROR(TOVNLSMsgBldrRfHndlr(), TOVCatalogMsg("TOVBC", "0404", service.c_str()),
                            TOVNLSMsgBldrRfHndlr());

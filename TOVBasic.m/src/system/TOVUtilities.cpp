@@ -327,15 +327,20 @@ const char* OrEmpty(const char* text) {
   return text != nullptr ? text : "";
 }
 
-// Makes a critical error of rc pending, unless the runtime made one for rc already; gives rc.
-long ReportRuntimeFailure(long rc, const char* file, int line, const TOVNLSMsgBldrRfHndlr& request,
-                          const TOVNLSMsgBldrRfHndlr& diagnostic) {
+// rc of a runtime call. A failure makes a critical error of rc (request and diagnostic of
+// catalog "TOVBC", advice "0502") pending, unless the runtime made one for rc already.
+template <class... Params>
+long CheckRuntimeResult(long rc, int line, const char* request, const char* diagnostic,
+                        const Params&... params) {
+  if (rc == 0)
+    return 0;
   if (MORError* pending = MORGetLastError(rc, nullptr)) {
     pending->Release();
     return rc;
   }
-  return TOVRaiseError(file, line, request, diagnostic, TOVCatalogMsg("TOVBC", "0502"),
-                       MORCriticalError, rc);
+  return TOVRaiseError(__FILE__, line, TOVCatalogMsg("TOVBC", request),
+                       TOVCatalogMsg("TOVBC", diagnostic, params...),
+                       TOVCatalogMsg("TOVBC", "0502"), MORCriticalError, rc);
 }
 
 } // namespace
@@ -487,30 +492,20 @@ TOVString TOVUtilities::ConcatStrings(const TOVContainer& iObjects, unsigned int
 long TOVUtilities::MORCreateClassInstance(const MORGUID& iClassId, MORBaseUnknown* iOuter,
                                           unsigned long iContext, const MORGUID& iIid,
                                           void** oObject) {
-  long rc = ::MORCreateClassInstance(iClassId, iOuter, iContext, iIid, oObject);
-  if (rc == 0)
-    return 0;
-  return ReportRuntimeFailure(
-      rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0500"),
-      TOVCatalogMsg("TOVBC", "0501", ConvertGUIDToString(iClassId), static_cast<int>(iContext)));
+  return CheckRuntimeResult(::MORCreateClassInstance(iClassId, iOuter, iContext, iIid, oObject),
+                            __LINE__, "0500", "0501", ConvertGUIDToString(iClassId),
+                            static_cast<int>(iContext));
 }
 
 long TOVUtilities::MORCreateClassInstance(const char* iClassName, MORBaseUnknown* iOuter,
                                           unsigned long iContext, const MORGUID& iIid,
                                           void** oObject) {
-  long rc = ::MORCreateClassInstance(iClassName, iOuter, iContext, iIid, oObject);
-  if (rc == 0)
-    return 0;
-  return ReportRuntimeFailure(
-      rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0500"),
-      TOVCatalogMsg("TOVBC", "0503", OrEmpty(iClassName), static_cast<int>(iContext)));
+  return CheckRuntimeResult(::MORCreateClassInstance(iClassName, iOuter, iContext, iIid, oObject),
+                            __LINE__, "0500", "0503", OrEmpty(iClassName),
+                            static_cast<int>(iContext));
 }
 
 long TOVUtilities::QueryInterface(MORBaseUnknown& iObject, const MORGUID& iIid, void** oObject) {
-  long rc = iObject.QueryInterface(iIid, oObject);
-  if (rc == 0)
-    return 0;
-  return ReportRuntimeFailure(
-      rc, __FILE__, __LINE__, TOVCatalogMsg("TOVBC", "0504"),
-      TOVCatalogMsg("TOVBC", "0505", iObject.IsA(), ConvertGUIDToString(iIid)));
+  return CheckRuntimeResult(iObject.QueryInterface(iIid, oObject), __LINE__, "0504", "0505",
+                            iObject.IsA(), ConvertGUIDToString(iIid));
 }
