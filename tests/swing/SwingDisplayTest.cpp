@@ -145,7 +145,7 @@ TEST_F(SwingDisplayTest, MessagesAndErrorsReachTheirMethodsWhole) {
       {MORFatalError, "DisplayFatalError"},
       {MORWarning, "DisplayWarningError"},
       {MORInformation, "DisplayInformationError"},
-      {MORErrorType(9), "DisplayInformationError"}};
+      {MORErrorType(0), "DisplayInformationError"}};
   for (const auto& [type, method] : types) {
     TOVError* error = MakeError(type, "It broke.");
     TOVErrorDisplay::GetGlobal().Display(*error);
