@@ -6,6 +6,13 @@
 #include "TOVExport.h"
 #include "TOVString.h"
 
+class TOVComparator;
+class TOVContainer;
+class TOVConvertor;
+class TOVOneWayIterator;
+class TOVSortedVector;
+class TOVVector;
+
 /// A group of static helpers without state.
 class TOVBASIC_API TOVUtilities {
 public:
@@ -42,6 +49,78 @@ public:
   /// The inverse of FormatFreeTextForProgram.
   static TOVString TranslateFormattedForProgramFreeText(const TOVString& iText,
                                                         const TOVString& iSeparator);
+
+  // Host operations.
+
+  /// Makes the terminal message and error displays the global ones, handed to the global
+  /// object cleaner: the OEM ones when "TOV_TERM_CS" is "oem" (any case), else the ISO 8859
+  /// ones.
+  static void MakeAndSetAsGlobalDisplayToTerm();
+  /// Runs iCommand through the shell and shows each line of its output, without its line
+  /// feed and however long, through the global message display. Gives the command's exit
+  /// status, or -1 when it could not be run or did not exit normally.
+  static int ExecuteExternalCommand(const TOVString& iCommand);
+
+  // Operations on containers. Additions use Add(object, 1).
+
+  /// 1 when an object of the smaller of a and b (a when sizes are equal) is found in the
+  /// other: in a with iCmpB, in b with iCmpA.
+  static unsigned int SetsSharesAtLeastOneElement(const TOVContainer& a, const TOVContainer& b,
+                                                  const TOVComparator& iCmpA,
+                                                  const TOVComparator& iCmpB);
+  /// 1 when no two objects of iVector compare equal; else 0 with oFirstDuplicate the
+  /// later object of the first equal pair (null when the result is 1).
+  static unsigned int CheckNotMultiDefinedElementInVector(const TOVVector& iVector,
+                                                          const TOVComparator& iCmp,
+                                                          MORBaseUnknown*& oFirstDuplicate);
+  /// Adds the objects of iSource to oTarget (a vector in index order, else in iteration
+  /// order).
+  static void AppendContainers(TOVContainer& oTarget, const TOVContainer& iSource);
+  /// As AppendContainers, taking a reference on each object added.
+  static void AppendContainersWithAddRef(TOVContainer& oTarget, const TOVContainer& iSource);
+  /// Removes each object of iToRemove from oTarget; with iStrict, an object that is not
+  /// there is a fatal internal error.
+  static void RemoveElements(TOVContainer& oTarget, const TOVContainer& iToRemove,
+                             unsigned int iStrict);
+  /// As RemoveElements, releasing each object removed.
+  static void RemoveElementsWithRelease(TOVContainer& oTarget, const TOVContainer& iToRemove,
+                                        unsigned int iStrict);
+  /// Adds the first object of each run of equal objects of iObjSet (which must be sorted by
+  /// iCmp) to oDistinct, the others to oDuplicates when given.
+  static void GetDistinctObjects(const TOVSortedVector& iObjSet, const TOVComparator& iCmp,
+                                 TOVContainer& oDistinct, TOVContainer* oDuplicates);
+  /// Merges two vectors sorted by iCmp: objects only in the first go to oOnlyIn1, only in
+  /// the second to oOnlyIn2, in both (the first's object) to oInBoth, each of them to oAll
+  /// (as std::set_difference, std::set_intersection and std::set_union count). With
+  /// iSkipDuplicates, equal neighbours count once. Every output may be null.
+  static void DiffSortedVectors(const TOVSortedVector& iObjSet1, const TOVSortedVector& iObjSet2,
+                                const TOVComparator& iCmp, unsigned int iSkipDuplicates,
+                                TOVContainer* oOnlyIn1, TOVContainer* oOnlyIn2,
+                                TOVContainer* oInBoth, TOVContainer* oAll);
+  /// The texts of the objects (TOVString or TOVExtChars, after iConvertor when given)
+  /// joined by iSeparator, each non-empty one between iPrefix and iSuffix; an empty text
+  /// is skipped with iSkipEmpty, else it stands as iEmptyText. Null texts count as empty.
+  static TOVString ConcatStrings(TOVOneWayIterator& iObjects, TOVConvertor* iConvertor,
+                                 unsigned int iSkipEmpty, const char* iSeparator,
+                                 const char* iPrefix, const char* iSuffix, const char* iEmptyText);
+  static TOVString ConcatStrings(const TOVContainer& iObjects, unsigned int iSkipEmpty,
+                                 const char* iSeparator, const char* iPrefix, const char* iSuffix,
+                                 const char* iEmptyText);
+
+  // Objects through the runtime. On failure a critical TOVError of the runtime's code
+  // becomes pending (unless the runtime made one for that code) and its code is given.
+
+  /// The runtime's MORCreateClassInstance; messages "0500", "0501", "0502".
+  [[nodiscard]] static long MORCreateClassInstance(const MORGUID& iClassId, MORBaseUnknown* iOuter,
+                                                   unsigned long iContext, const MORGUID& iIid,
+                                                   void** oObject);
+  /// By class name; messages "0500", "0503", "0502".
+  [[nodiscard]] static long MORCreateClassInstance(const char* iClassName, MORBaseUnknown* iOuter,
+                                                   unsigned long iContext, const MORGUID& iIid,
+                                                   void** oObject);
+  /// iObject's QueryInterface; messages "0504", "0505", "0502".
+  [[nodiscard]] static long QueryInterface(MORBaseUnknown& iObject, const MORGUID& iIid,
+                                           void** oObject);
 };
 
 #endif

@@ -1,6 +1,17 @@
 #include "TOVUtilities.h"
+#include "MORCreateClassInstance.h"
+#include "TOVConvertor.h"
+#include "TOVEnvironmentVariable.h"
+#include "TOVExtChars.h"
 #include "TOVFatalInternalError.h"
+#include "TOVIterator.h"
+#include "TOVMessageDisplayInstall.h"
 #include "TOVParamNLSMsgBldrCtlgRfHndlr.h"
+#include "TOVRaiseError.h"
+#include "TOVSortedVector.h"
+
+#include <strings.h>
+#include <sys/wait.h>
 
 #include <cerrno>
 #include <climits>
@@ -205,4 +216,296 @@ TOVString TOVUtilities::TranslateFormattedForProgramFreeText(const TOVString& iT
     }
   }
   return result;
+}
+
+// ---------------------------------------------------------------------------
+// Host operations.
+
+void TOVUtilities::MakeAndSetAsGlobalDisplayToTerm() {
+  TOVEnvironmentVariable charset("TOV_TERM_CS");
+  const char* value = charset.Read(1);
+  TOVSetGlobalDisplaysToTerm(value != nullptr && strcasecmp(value, "oem") == 0 ? 1 : 0);
+}
+
+int TOVUtilities::ExecuteExternalCommand(const TOVString& iCommand) {
+  TOVStdout.Flush();
+  FILE* output = popen(static_cast<const char*>(iCommand), "r");
+  if (output == nullptr)
+    return -1;
+  TOVMessageDisplay& display = TOVMessageDisplay::GetGlobal();
+  // Whole lines, however long: a line is shown once, never cut into pieces.
+  char* line = nullptr;
+  size_t capacity = 0;
+  ssize_t size;
+  while ((size = getline(&line, &capacity, output)) > 0) {
+    if (line[size - 1] == '\n')
+      --size;
+    std::u16string text = MORUnicodeString::DecodeUtf8(line, static_cast<size_t>(size));
+    MORUnicodeString shown;
+    shown.BuildFromWChar(text.c_str(), static_cast<int>(text.size()));
+    display.Display(shown, 1);
+  }
+  std::free(line);
+  int status = pclose(output);
+  TOVStdout.Flush();
+  // The command's own status, not the wait status that holds it.
+  return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// ---------------------------------------------------------------------------
+// Operations on containers.
+
+namespace {
+
+// Calls visit with each object of container: a vector in index order, any other container
+// in the order of its iterator.
+template <class Visit> void ForEachObject(const TOVContainer& container, Visit visit) {
+  if (container.IsAKindOf("TOVVector")) {
+    const auto& vector = static_cast<const TOVVector&>(container);
+    for (int i = 0; i < vector.Size(); ++i)
+      visit(vector[i]);
+    return;
+  }
+  TOVIterator* iterator = container.MakeIterator(nullptr);
+  while (MORBaseUnknown* obj = iterator->Next())
+    visit(obj);
+  iterator->Release();
+}
+
+void RemoveEach(TOVContainer& target, const TOVContainer& toRemove, unsigned int strict,
+                bool release) {
+  bool allRemoved = true;
+  ForEachObject(toRemove, [&](MORBaseUnknown* obj) {
+    if (target.Remove(obj, 1) == 0) {
+      allRemoved = false;
+    } else if (release) {
+      obj->Release();
+    }
+  });
+  if (!allRemoved && strict != 0)
+    TOVFatalInternalError("All the elements of Container2 aren't removed from Container1");
+}
+
+void AddTo(TOVContainer* container, MORBaseUnknown* obj) {
+  if (container != nullptr)
+    container->Add(obj, 1);
+}
+
+// Walks a sorted vector, passing over the objects equal to the one taken when asked.
+class SortedWalk {
+public:
+  SortedWalk(const TOVSortedVector& vector, const TOVComparator& cmp, unsigned int skip)
+      : _Vector(vector), _Cmp(cmp), _Skip(skip != 0) {}
+  // The next object, or null at the end.
+  MORBaseUnknown* Next() {
+    if (_Index >= _Vector.Size())
+      return nullptr;
+    MORBaseUnknown* taken = _Vector[_Index++];
+    while (_Skip && _Index < _Vector.Size() && _Cmp.CompareObjects(taken, _Vector[_Index]) == 0)
+      ++_Index;
+    return taken;
+  }
+
+private:
+  const TOVSortedVector& _Vector;
+  const TOVComparator& _Cmp;
+  bool _Skip;
+  int _Index = 0;
+};
+
+// The text of an object for ConcatStrings: a TOVString's characters or an external
+// character object's; null for a null object.
+const char* TextOf(const MORBaseUnknown* obj) {
+  if (obj == nullptr)
+    return nullptr;
+  if (obj->IsAKindOf("TOVString"))
+    return static_cast<const char*>(*static_cast<const TOVString*>(obj));
+  return TOVCheckedCast<TOVExtChars>(obj)->GetChars();
+}
+
+const char* OrEmpty(const char* text) {
+  return text != nullptr ? text : "";
+}
+
+// rc of a runtime call. A failure makes a critical error of rc (request and diagnostic of
+// catalog "TOVBC", advice "0502") pending, unless the runtime made one for rc already.
+template <class... Params>
+long CheckRuntimeResult(long rc, int line, const char* request, const char* diagnostic,
+                        const Params&... params) {
+  if (rc == 0)
+    return 0;
+  if (MORError* pending = MORGetLastError(rc, nullptr)) {
+    pending->Release();
+    return rc;
+  }
+  return TOVRaiseError(__FILE__, line, TOVCatalogMsg("TOVBC", request),
+                       TOVCatalogMsg("TOVBC", diagnostic, params...),
+                       TOVCatalogMsg("TOVBC", "0502"), MORCriticalError, rc);
+}
+
+} // namespace
+
+unsigned int TOVUtilities::SetsSharesAtLeastOneElement(const TOVContainer& a, const TOVContainer& b,
+                                                       const TOVComparator& iCmpA,
+                                                       const TOVComparator& iCmpB) {
+  bool walkB = a.Size() > b.Size();
+  const TOVContainer& walked = walkB ? b : a;
+  const TOVContainer& searched = walkB ? a : b;
+  const TOVComparator& cmp = walkB ? iCmpB : iCmpA;
+  TOVIterator* iterator = walked.MakeIterator(nullptr);
+  unsigned int found = 0;
+  while (found == 0) {
+    MORBaseUnknown* obj = iterator->Next();
+    if (obj == nullptr)
+      break;
+    if (searched.LookupOne(obj, cmp) != nullptr)
+      found = 1;
+  }
+  iterator->Release();
+  return found;
+}
+
+unsigned int TOVUtilities::CheckNotMultiDefinedElementInVector(const TOVVector& iVector,
+                                                               const TOVComparator& iCmp,
+                                                               MORBaseUnknown*& oFirstDuplicate) {
+  oFirstDuplicate = nullptr;
+  for (int j = 1; j < iVector.Size(); ++j) {
+    for (int i = 0; i < j; ++i) {
+      if (iCmp.CompareObjects(iVector[i], iVector[j]) == 0) {
+        oFirstDuplicate = iVector[j];
+        return 0;
+      }
+    }
+  }
+  return 1;
+}
+
+void TOVUtilities::AppendContainers(TOVContainer& oTarget, const TOVContainer& iSource) {
+  ForEachObject(iSource, [&](MORBaseUnknown* obj) { oTarget.Add(obj, 1); });
+}
+
+void TOVUtilities::AppendContainersWithAddRef(TOVContainer& oTarget, const TOVContainer& iSource) {
+  ForEachObject(iSource, [&](MORBaseUnknown* obj) {
+    obj->AddRef();
+    oTarget.Add(obj, 1);
+  });
+}
+
+void TOVUtilities::RemoveElements(TOVContainer& oTarget, const TOVContainer& iToRemove,
+                                  unsigned int iStrict) {
+  RemoveEach(oTarget, iToRemove, iStrict, false);
+}
+
+void TOVUtilities::RemoveElementsWithRelease(TOVContainer& oTarget, const TOVContainer& iToRemove,
+                                             unsigned int iStrict) {
+  RemoveEach(oTarget, iToRemove, iStrict, true);
+}
+
+void TOVUtilities::GetDistinctObjects(const TOVSortedVector& iObjSet, const TOVComparator& iCmp,
+                                      TOVContainer& oDistinct, TOVContainer* oDuplicates) {
+  if (iObjSet.SearchUsesSort(iCmp) == 0)
+    TOVFatalInternalError("ObjSet must be sorted by the comparator");
+  for (int i = 0; i < iObjSet.Size(); ++i) {
+    if (i == 0 || iCmp.CompareObjects(iObjSet[i - 1], iObjSet[i]) != 0)
+      oDistinct.Add(iObjSet[i], 1);
+    else
+      AddTo(oDuplicates, iObjSet[i]);
+  }
+}
+
+void TOVUtilities::DiffSortedVectors(const TOVSortedVector& iObjSet1,
+                                     const TOVSortedVector& iObjSet2, const TOVComparator& iCmp,
+                                     unsigned int iSkipDuplicates, TOVContainer* oOnlyIn1,
+                                     TOVContainer* oOnlyIn2, TOVContainer* oInBoth,
+                                     TOVContainer* oAll) {
+  if (iObjSet1.SearchUsesSort(iCmp) == 0)
+    TOVFatalInternalError("ObjSet1 must be sorted by the comparator");
+  if (iObjSet2.SearchUsesSort(iCmp) == 0)
+    TOVFatalInternalError("ObjSet2 must be sorted by the comparator");
+  SortedWalk walk1(iObjSet1, iCmp, iSkipDuplicates);
+  SortedWalk walk2(iObjSet2, iCmp, iSkipDuplicates);
+  MORBaseUnknown* current1 = nullptr;
+  MORBaseUnknown* current2 = nullptr;
+  int result = 0;
+  for (;;) {
+    bool advance1 = result <= 0;
+    bool advance2 = result >= 0;
+    if (advance1 && (current1 = walk1.Next()) == nullptr)
+      result = 1;
+    if (advance2 && (current2 = walk2.Next()) == nullptr)
+      result = -1;
+    if (current1 == nullptr && current2 == nullptr)
+      return;
+    if (current1 != nullptr && current2 != nullptr)
+      result = iCmp.CompareObjects(current1, current2);
+    MORBaseUnknown* placed = result > 0 ? current2 : current1;
+    AddTo(result < 0 ? oOnlyIn1 : result == 0 ? oInBoth : oOnlyIn2, placed);
+    AddTo(oAll, placed);
+  }
+}
+
+TOVString TOVUtilities::ConcatStrings(TOVOneWayIterator& iObjects, TOVConvertor* iConvertor,
+                                      unsigned int iSkipEmpty, const char* iSeparator,
+                                      const char* iPrefix, const char* iSuffix,
+                                      const char* iEmptyText) {
+  TOVString result;
+  bool first = true;
+  while (MORBaseUnknown* obj = iObjects.Next()) {
+    const MORBaseUnknown* source = obj;
+    if (iConvertor != nullptr) {
+      iConvertor->Set(obj);
+      source = iConvertor->GetConverted();
+      if (source == nullptr)
+        TOVFatalInternalError("pConverted is NULL");
+    }
+    const char* text = TextOf(source);
+    bool empty = text == nullptr || *text == '\0';
+    if (empty && iSkipEmpty != 0)
+      continue;
+    if (!first)
+      result += OrEmpty(iSeparator);
+    first = false;
+    if (empty) {
+      result += OrEmpty(iEmptyText);
+    } else {
+      result += OrEmpty(iPrefix);
+      result += text;
+      result += OrEmpty(iSuffix);
+    }
+  }
+  return result;
+}
+
+TOVString TOVUtilities::ConcatStrings(const TOVContainer& iObjects, unsigned int iSkipEmpty,
+                                      const char* iSeparator, const char* iPrefix,
+                                      const char* iSuffix, const char* iEmptyText) {
+  TOVIterator* iterator = iObjects.MakeIterator(nullptr);
+  TOVString result =
+      ConcatStrings(*iterator, nullptr, iSkipEmpty, iSeparator, iPrefix, iSuffix, iEmptyText);
+  iterator->Release();
+  return result;
+}
+
+// ---------------------------------------------------------------------------
+// Objects through the runtime.
+
+long TOVUtilities::MORCreateClassInstance(const MORGUID& iClassId, MORBaseUnknown* iOuter,
+                                          unsigned long iContext, const MORGUID& iIid,
+                                          void** oObject) {
+  return CheckRuntimeResult(::MORCreateClassInstance(iClassId, iOuter, iContext, iIid, oObject),
+                            __LINE__, "0500", "0501", ConvertGUIDToString(iClassId),
+                            static_cast<int>(iContext));
+}
+
+long TOVUtilities::MORCreateClassInstance(const char* iClassName, MORBaseUnknown* iOuter,
+                                          unsigned long iContext, const MORGUID& iIid,
+                                          void** oObject) {
+  return CheckRuntimeResult(::MORCreateClassInstance(iClassName, iOuter, iContext, iIid, oObject),
+                            __LINE__, "0500", "0503", OrEmpty(iClassName),
+                            static_cast<int>(iContext));
+}
+
+long TOVUtilities::QueryInterface(MORBaseUnknown& iObject, const MORGUID& iIid, void** oObject) {
+  return CheckRuntimeResult(iObject.QueryInterface(iIid, oObject), __LINE__, "0504", "0505",
+                            iObject.IsA(), ConvertGUIDToString(iIid));
 }
