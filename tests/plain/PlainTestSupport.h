@@ -1,0 +1,31 @@
+// Helpers of the plain-function layer's tests.
+#ifndef PLAINTESTSUPPORT_H
+#define PLAINTESTSUPPORT_H
+
+#include <functional>
+#include <string>
+
+namespace plaintest {
+
+/// What a child process wrote on each standard stream, and how it ended.
+struct ChildRun {
+  std::string out, err;
+  int exitCode = -1; ///< -1 when it did not exit
+  int signal = 0;    ///< the signal that ended it, 0 when none
+};
+
+/// Runs body in a forked child whose standard streams are collected; the child exits with
+/// status 0 when body returns.
+ChildRun RunInChild(const std::function<void()>& body);
+
+/// The pending error of E_FAIL summed up, then forgotten: "TYPE REQUEST|DIAGNOSTIC|ADVICE",
+/// each message as KEY or KEY(p1,p2) and "-" for none, the type as its MORErrorType value.
+/// "none" when no error is pending.
+std::string TakeReport();
+
+/// A process-unique empty temporary directory.
+std::string TempDir();
+
+} // namespace plaintest
+
+#endif
