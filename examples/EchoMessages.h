@@ -3,7 +3,9 @@
 #ifndef ECHOMESSAGES_H
 #define ECHOMESSAGES_H
 
+#include "TOVCBErrorProcessing.h"
 #include "TOVCOMMessage.h"
+#include "TOVCOMNet.h"
 
 #include <cstdlib>
 
@@ -98,10 +100,18 @@ inline void* GetSum(int iBodyLength, msg_reader iReader, void* iContext) {
   return message;
 }
 
-inline void RegisterEchoMessages() {
+// Installs the library's error processing, starts the network layer and registers the
+// messages; false (the error shown) when the network layer cannot start.
+inline bool StartEchoMessages() {
+  ErrorProcessingStart();
+  if (net_start() != 0) {
+    err_display();
+    return false;
+  }
   msg_register(TextType, GetText, PutText);
   msg_register(NumbersType, GetNumbers, PutNumbers);
   msg_register(SumType, GetSum, PutSum);
+  return true;
 }
 
 #endif

@@ -28,12 +28,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: tovmsgclient HOST PORT WORD...\n");
     return 2;
   }
-  ErrorProcessingStart();
-  if (net_start() != 0) {
-    err_display();
+  if (!StartEchoMessages())
     return 1;
-  }
-  RegisterEchoMessages();
   TOVCOMConnection* server = msg_clnt_start(argv[1], atoi(argv[2]), PrintAnswer);
   if (server == nullptr) {
     err_display();

@@ -39,12 +39,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: tovmsgserver PORT [CLIENTS]\n");
     return 2;
   }
-  ErrorProcessingStart();
-  if (net_start() != 0) {
-    err_display();
+  if (!StartEchoMessages())
     return 1;
-  }
-  RegisterEchoMessages();
   int port = atoi(argv[1]);
   int clientsToServe = argc > 2 ? atoi(argv[2]) : 0;
   int listener = msg_srv_start(&port);

@@ -84,11 +84,16 @@ void ReportSocketError(const char* iFile, int iLine, int iOperation, int iSocket
   sock_error(iFile, iLine, iOperation, peer);
 }
 
-// A new connection over iSocket, or null when memory is short.
-TOVCOMConnection* NewConnection(int iSocket, msg_handler iHandler) {
-  auto* connection = static_cast<TOVCOMConnection*>(mem_alloc(sizeof(TOVCOMConnection)));
-  if (connection == nullptr)
+// A new connection over iSocket (-1: none, null given), or null when memory is short, the
+// socket then closed with iClose.
+TOVCOMConnection* NewConnection(int iSocket, msg_handler iHandler, void (*iClose)(int)) {
+  if (iSocket < 0)
     return nullptr;
+  auto* connection = static_cast<TOVCOMConnection*>(mem_alloc(sizeof(TOVCOMConnection)));
+  if (connection == nullptr) {
+    iClose(iSocket);
+    return nullptr;
+  }
   connection->socket = iSocket;
   connection->input = TOVCOMQueue{0, nullptr, nullptr};
   connection->output = TOVCOMQueue{0, nullptr, nullptr};
@@ -274,13 +279,7 @@ void msg_srv_stop(int iSocket) {
 }
 
 TOVCOMConnection* msg_srv_open(int iSocket, msg_handler iHandler) {
-  int client = net_serv_open(iSocket);
-  if (client < 0)
-    return nullptr;
-  TOVCOMConnection* connection = NewConnection(client, iHandler);
-  if (connection == nullptr)
-    net_serv_close(client);
-  return connection;
+  return NewConnection(net_serv_open(iSocket), iHandler, net_serv_close);
 }
 
 void msg_srv_close(TOVCOMConnection* iConnection) {
@@ -289,13 +288,7 @@ void msg_srv_close(TOVCOMConnection* iConnection) {
 }
 
 TOVCOMConnection* msg_clnt_start(const char* iHost, int iPort, msg_handler iHandler) {
-  int server = net_clnt_start(iHost, iPort);
-  if (server < 0)
-    return nullptr;
-  TOVCOMConnection* connection = NewConnection(server, iHandler);
-  if (connection == nullptr)
-    net_clnt_stop(server);
-  return connection;
+  return NewConnection(net_clnt_start(iHost, iPort), iHandler, net_clnt_stop);
 }
 
 void msg_clnt_stop(TOVCOMConnection* iConnection) {

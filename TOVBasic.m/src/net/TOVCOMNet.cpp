@@ -50,13 +50,19 @@ void CloseQuietly(int iSocket) {
   errno = error;
 }
 
+// Reports the failure of the call just made on iSocket, closes it and gives -1.
+int FailAndClose(const char* iFile, int iLine, int iSocket, int iOperation,
+                 const std::string& iParam = std::string()) {
+  sock_error(iFile, iLine, iOperation, iParam.empty() ? nullptr : iParam.c_str());
+  CloseQuietly(iSocket);
+  return -1;
+}
+
 int SetKeepAlive(int iSocket) {
   int on = 1;
   if (setsockopt(iSocket, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on) == 0)
     return 0;
-  sock_error(__FILE__, __LINE__, SOCK_OP_SETOPT, nullptr);
-  CloseQuietly(iSocket);
-  return -1;
+  return FailAndClose(__FILE__, __LINE__, iSocket, SOCK_OP_SETOPT);
 }
 
 int BindAny(int iSocket, int iPort) {
@@ -316,20 +322,12 @@ int net_serv_start(int* ioPort) {
     *ioPort = port;
   } else {
     int port = *ioPort == 0 ? TOV_NET_DEFAULT_PORT : *ioPort;
-    if (BindAny(server, port) != 0) {
-      std::string text = std::to_string(port);
-      sock_error(__FILE__, __LINE__, SOCK_OP_BIND, text.c_str());
-      CloseQuietly(server);
-      return -1;
-    }
+    if (BindAny(server, port) != 0)
+      return FailAndClose(__FILE__, __LINE__, server, SOCK_OP_BIND, std::to_string(port));
     *ioPort = port;
   }
-  if (listen(server, ListenBacklog) != 0) {
-    std::string text = std::to_string(*ioPort);
-    sock_error(__FILE__, __LINE__, SOCK_OP_LISTEN, text.c_str());
-    CloseQuietly(server);
-    return -1;
-  }
+  if (listen(server, ListenBacklog) != 0)
+    return FailAndClose(__FILE__, __LINE__, server, SOCK_OP_LISTEN, std::to_string(*ioPort));
   return server;
 }
 
@@ -387,19 +385,13 @@ int net_clnt_start(const char* iHost, int iPort) {
   }
   if (SetKeepAlive(client) < 0)
     return -1;
-  if (BindAny(client, 0) != 0) {
-    sock_error(__FILE__, __LINE__, SOCK_OP_BIND, nullptr);
-    CloseQuietly(client);
-    return -1;
-  }
+  if (BindAny(client, 0) != 0)
+    return FailAndClose(__FILE__, __LINE__, client, SOCK_OP_BIND);
   int port = iPort == 0 ? TOV_NET_DEFAULT_PORT : iPort;
   address.sin_port = htons(static_cast<uint16_t>(port));
-  if (connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-    std::string text = std::string(iHost) + ":" + std::to_string(port);
-    sock_error(__FILE__, __LINE__, SOCK_OP_CONNECT, text.c_str());
-    CloseQuietly(client);
-    return -1;
-  }
+  if (connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+    return FailAndClose(__FILE__, __LINE__, client, SOCK_OP_CONNECT,
+                        std::string(iHost) + ":" + std::to_string(port));
   return client;
 }
 
