@@ -110,7 +110,7 @@ TEST_F(NetTest, ClientsConnectAndAreTraced) {
   EXPECT_EQ("no error", TakeReport());
 }
 
-TEST_F(NetTest, ClientFailuresAreReported) {
+TEST_F(NetTest, ClientAndServerFailuresAreReported) {
   EXPECT_EQ(-1, net_clnt_start("no-such-host.invalid", 1));
   EXPECT_EQ("TOVCOM:HOST(no-such-host.invalid) TOVCOM:HOST_ADD()", TakeReport());
   EXPECT_EQ(-1, net_clnt_start("::1", 1));
@@ -121,6 +121,11 @@ TEST_F(NetTest, ClientFailuresAreReported) {
             TakeReport());
   EXPECT_EQ(nullptr, msg_clnt_start("127.0.0.1", port, nullptr));
   MORCleanLastError();
+  // Accepting on a socket that does not listen.
+  int idle = socket(AF_INET, SOCK_STREAM, 0);
+  EXPECT_EQ(nullptr, msg_srv_open(idle, nullptr));
+  EXPECT_EQ("TOVSOCK:ACCEPT() TOVSOCK:UNEXPECTED(Invalid argument.)", TakeReport());
+  close(idle);
 }
 
 TEST_F(NetTest, NetworkPathsFromSharesAndMounts) {
