@@ -74,6 +74,14 @@ TEST_F(ConnectionTest, MessagesTravelBothWaysWaitingOrStepByStep) {
   EXPECT_EQ(0, pair.client->output.count);
   EXPECT_EQ(0, msg_send_process(pair.client)); // nothing left to send
   EXPECT_GT(msg_recv(pair.server, &atServer, 1), 0);
+  // Frames queued without waiting leave together in one step.
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(1, msg_send(&first, pair.client, 0));
+  EXPECT_EQ(0, msg_send_process(pair.client));
+  EXPECT_EQ(0, pair.client->output.count);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_GT(msg_recv(pair.server, &atServer, 1), 0);
+  atServer.messages.resize(1);
   // Step by step: the header, then the body.
   EXPECT_EQ(1, msg_recv(pair.server, &atServer, 0));
   EXPECT_EQ(8, msg_recv_process(pair.server, &atServer));

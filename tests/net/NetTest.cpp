@@ -3,6 +3,7 @@
 #include "NetTestSupport.h"
 #include "TOVTestSupport.h"
 
+#include <netinet/tcp.h>
 #include <vector>
 
 using namespace nettest;
@@ -101,6 +102,9 @@ TEST_F(NetTest, ClientsConnectAndAreTraced) {
   length = sizeof keepAlive;
   getsockopt(accepted, SOL_SOCKET, SO_KEEPALIVE, &keepAlive, &length);
   EXPECT_EQ(1, keepAlive);
+  int noDelay = 0;
+  getsockopt(client, IPPROTO_TCP, TCP_NODELAY, &noDelay, &length);
+  EXPECT_EQ(1, noDelay);
   EXPECT_EQ(4, send(client, "ping", 4, 0));
   char bytes[4];
   EXPECT_EQ(4, recv(accepted, bytes, 4, MSG_WAITALL));
