@@ -91,6 +91,11 @@ TEST_F(ConnectionTest, MessagesTravelBothWaysWaitingOrStepByStep) {
   EXPECT_EQ("abc", atServer.messages[0].text);
   EXPECT_EQ("", atServer.messages[1].text);
 
+  // A message that its converter cannot write is not queued.
+  AllKinds late = Sample(1, "late", "");
+  late.stamp = static_cast<time_t>(INT32_MAX) + 1;
+  EXPECT_EQ(-1, msg_send(&late, pair.client, 0));
+  EXPECT_EQ(0, pair.client->output.count);
   // Frames queued without waiting leave together in one step.
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(1, msg_send(&first, pair.client, 0));
