@@ -28,8 +28,9 @@ const int PairType = 1;  // two ints: a 16-byte frame
 const int AckType = 2;   // an empty answer
 
 const int KiB64 = 64 * 1024;
-const int Batch = 64;           // 64 KiB messages per acknowledgement
-const int PipelineBatch = 1000; // 16-byte messages per acknowledgement
+const int Batch = 64;                    // 64 KiB messages per acknowledgement
+const int PipelineBatch = 1000;          // 16-byte messages per acknowledgement
+const size_t PlainFrame = 8 + 4 + KiB64; // a 64 KiB block's frame: header, length, text
 
 struct Block {
   int type;
@@ -221,8 +222,8 @@ BENCHMARK(Messages64KiB)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same bytes (frame header and length word included) with plain send and recv.
 void PlainSendRecv64KiB(benchmark::State& state) {
-  const size_t frame = 8 + 4 + KiB64;
-  Peer peer([frame](int iListener) {
+  Peer peer([](int iListener) {
+    const size_t frame = PlainFrame;
     int s = accept(iListener, nullptr, nullptr);
     int on = 1;
     setsockopt(s, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
@@ -239,6 +240,7 @@ void PlainSendRecv64KiB(benchmark::State& state) {
       send(s, ack, sizeof ack, 0);
     }
   });
+  const size_t frame = PlainFrame;
   int s = PlainConnect(peer.port);
   std::string bytes = Bytes(static_cast<int>(frame));
   for (auto _ : state) {
