@@ -128,6 +128,22 @@ TEST(List, IteratorWalksBothWaysAndStartsAfterItsCursor) {
   EXPECT_FATAL(unbound.ToEnd(), "list_ is NULL");
 }
 
+TEST(List, ALinkHeldThroughACursorOutlivesTheRemovalOfItsObject) {
+  Items x(3);
+  TOVList list(TOVContainerNothingAtDelete);
+  x.AppendTo(list, 3);
+  TOVIterator* it = list.MakeIterator(nullptr);
+  it->Next();
+  TOVListLink* held = static_cast<TOVListCursor*>(it->Position())->GetLink();
+  held->AddRef();
+  it->Release();
+  EXPECT_EQ(1u, list.Remove(x[0], 1));
+  list.Clear(1);
+  EXPECT_EQ(1L, held->GetRefCount());
+  EXPECT_EQ(x[0], held->GetData());
+  held->Release();
+}
+
 TEST(List, CopyTakesObjectsInOrderAndThePolicyButALinkedListRefusesIt) {
   Items x(3);
   TOVList source(TOVContainerNothingAtDelete), assigned(TOVContainerNothingAtDelete);
