@@ -34,8 +34,15 @@ Ints Sorted(Ints values) {
 } // namespace
 
 TEST(HashTable, DimensionIsAPowerOfTwoFromSixteenAndDoublesAtTheThirtyThirdEntry) {
-  for (std::pair<int, int> c :
-       {std::pair<int, int>{0, 16}, {-5, 16}, {16, 16}, {17, 32}, {1000, 1024}})
+  for (std::pair<int, int> c : {std::pair<int, int>{0, 16},
+                                {-5, 16},
+                                {16, 16},
+                                {17, 32},
+                                {32, 32},
+                                {33, 64},
+                                {1000, 1024},
+                                {1024, 1024},
+                                {1025, 2048}})
     EXPECT_EQ(c.second, ValueTable(c.first).GetDimension()) << c.first;
   Items x(65);
   ValueTable table(16);
