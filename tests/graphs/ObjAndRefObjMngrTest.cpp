@@ -53,6 +53,7 @@ public:
   const TOVMappedCode& GetFamily() const override { return _Family; }
   long HandleRefObj(MORBaseUnknown* o, unsigned int&) override {
     Item* item = static_cast<Item*>(o);
+    _Calls += "ref " + item->_Name + " ";
     for (Item* ref : item->_Refs) {
       if (long code = AddObjAndRefObj(ref))
         return code;
@@ -62,12 +63,14 @@ public:
     return 0;
   }
   long HandleObj(MORBaseUnknown* o) override {
+    _Calls += "obj " + static_cast<Item*>(o)->_Name + " ";
     _Handled += static_cast<Item*>(o)->_Name + " ";
     return 0;
   }
   using TOVObjAndRefObjMngr::GetProcessor;
   TOVMappedCode _Family{"ITEMS"};
   std::string _Handled;
+  std::string _Calls; // every call of the two handlers, in order
   std::string _FailOn;
 };
 
@@ -164,6 +167,25 @@ TEST(ObjAndRefObjMngr, ObjectsReferringToEachOtherAreHandledOnceAndFailuresComeB
   EXPECT_EQ(f.mngr.AddObjAndRefObj(&x), E_FAIL);
   EXPECT_TRUE(f.mngr.GetObjToTreatSet().IsEmpty());
   EXPECT_EQ(f.mngr._Handled, "");
+}
+
+TEST(ObjAndRefObjMngr, OnlyObjectsBeingAddedCountAsKnownDuringACompletionPass) {
+  // An object that refers to itself: the nested AddObjAndRefObj finds it in progress.
+  Managed s;
+  Item p("p");
+  p._Refs = {&p};
+  s.processor._WaitOnce = {"p"};
+  EXPECT_EQ(s.mngr.AddObjAndRefObj(&p), 0);
+  EXPECT_EQ(s.mngr._Calls, "ref p ");
+  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().Contains(&p));
+  // Completing p adds p again: waiting in the pass does not make it known, so it is
+  // handled then and there (its own nested addition stops as in progress), then
+  // completed by the pass, and filed once.
+  s.mngr._Calls.clear();
+  EXPECT_EQ(s.mngr.CompleteAndAddRefObj(), 0);
+  EXPECT_EQ(s.mngr._Calls, "ref p ref p obj p obj p ");
+  EXPECT_EQ(s.mngr.GetObjToTreatSet().Size(), 1);
+  EXPECT_TRUE(s.mngr.GetObjToCompleteSet().IsEmpty());
 }
 
 TEST(ObjAndRefObjMngrGroup, RoundsRunUntilNoManagerHasObjectsToComplete) {
