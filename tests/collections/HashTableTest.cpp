@@ -172,7 +172,7 @@ TEST(HashTable, RemovingThroughTheIteratorsCursorVisitsEveryObjectOnce) {
   it->Release();
 }
 
-TEST(HashTable, RemovingOnASentinelOrAnEmptyCursorChangesNothing) {
+TEST(HashTableDeathTest, RemovingOnASentinelOrAnEmptyCursorChangesNothing) {
   Items x(3);
   ValueTable table(0);
   x.AddTo(table, 1);
@@ -212,7 +212,7 @@ TEST(HashTable, PatternIterationStaysInThePatternsBucket) {
   EXPECT_EQ(1u, table.Remove(&twin, 0));
 }
 
-TEST(HashTable, CopiesTakeEntriesStrategiesAndPolicy) {
+TEST(HashTableDeathTest, CopiesTakeEntriesStrategiesAndPolicy) {
   Items x(40);
   ValueTable table(0);
   x.AddTo(table, 40);

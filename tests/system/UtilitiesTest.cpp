@@ -83,7 +83,7 @@ TEST(Utilities, LastErrorTextComesFromThePlatformOrTheCatalog) {
   EXPECT_EQ(errno, 987654);
 }
 
-TEST(Utilities, FreeTextEscapingRoundTrips) {
+TEST(UtilitiesDeathTest, FreeTextEscapingRoundTrips) {
   auto format = [](const char* text, const char* sep) {
     return std::string(TOVUtilities::FormatFreeTextForProgram(text, sep));
   };

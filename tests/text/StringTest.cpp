@@ -219,7 +219,7 @@ TEST(String, ResizeAndCaseConversionChangeOnlyTheirOwnCopy) {
   EXPECT_STREQ(blockless, "");
 }
 
-TEST(String, SubStringExtractsOrStops) {
+TEST(StringDeathTest, SubStringExtractsOrStops) {
   TOVGlobalObjectCleaner cleaner;
   TOVString s("abcde");
   EXPECT_STREQ(s.SubString(2, 3), "cde");
