@@ -1,4 +1,5 @@
 #include "TovGraph.h"
+#include "TOVDenseGraph.h"
 #include "TOVExecGraphBuilder.h"
 #include "TOVExecGraphNodeCmpStep.h"
 #include "TOVExecGraphNodeLink.h"
@@ -318,14 +319,13 @@ void TovGraph::Build() {
   });
   for (size_t r = 0; r < byAddress.size(); ++r)
     byAddress[r]->_AddressRank = static_cast<int>(r);
-  std::vector<int> start(byAddress.size() + 1, 0);
-  for (TOVExecGraphNodeLink* link : _Links)
-    ++start[static_cast<TovGraphNode*>(link->GetParentNode())->_AddressRank + 1];
-  for (size_t r = 0; r < byAddress.size(); ++r)
-    start[r + 1] += start[r];
-  std::vector<TOVExecGraphNodeLink*> sorted(_Links.size());
-  for (TOVExecGraphNodeLink* link : _Links)
-    sorted[start[static_cast<TovGraphNode*>(link->GetParentNode())->_AddressRank]++] = link;
+  std::vector<TOVExecGraphNodeLink*> sorted;
+  TOVGroupByKey(
+      byAddress.size(), _Links,
+      [](const TOVExecGraphNodeLink* link) {
+        return static_cast<TovGraphNode*>(link->GetParentNode())->_AddressRank;
+      },
+      sorted);
   _Links.clear();
   for (TOVExecGraphNodeLink* link : sorted)
     _NodeLinks.Add(link, 1);

@@ -1,4 +1,5 @@
 #include "TOVExecGraphBuilder.h"
+#include "TOVDenseGraph.h"
 #include "TOVExecGraphNode.h"
 #include "TOVExecGraphNodeLink.h"
 #include "TOVExecGraphNodeLinkCmpParentNode.h"
@@ -8,7 +9,6 @@
 #include "TOVFatalInternalError.h"
 #include "TOVHashTable.h"
 #include "TOVKindOf.h"
-#include "TOVPointerIndex.h"
 #include "TOVSortedVector.h"
 
 #include <algorithm>
@@ -16,33 +16,27 @@
 #include <vector>
 
 // The phases work on a dense view of the graph: every node gets an index (the nodes of
-// the node vector first, in its order), and the links of each parent are the entries
-// first[i] to first[i + 1] - 1 of one array, in the order of the sorted link vector. So
+// the node vector first, in its order), and the links of each parent are one slice of an
+// array, in the order of the sorted link vector (TOVDenseGraph). So
 // the links of a node are found once, in linear time overall, and the walks use arrays
 // instead of searches and tables of objects.
 
 namespace {
 
-/// Nodes and node links as arrays.
-struct NodeGraph {
-  TOVPointerIndex<TOVExecGraphNode> index;
-  std::vector<int> first; // links of node i: child[first[i]] .. child[first[i + 1] - 1]
-  std::vector<int> child;
+using NodeGraph = TOVDenseGraph<TOVExecGraphNode>;
+using StepGraph = TOVDenseGraph<TOVExecGraphStep>;
 
-  explicit NodeGraph(size_t expected) : index(expected) {}
-  int IndexOf(TOVExecGraphNode* node) { return index.IndexOf(node); }
-  TOVExecGraphNode& Node(int i) const { return *index.Items()[i]; }
-  size_t Size() const { return index.Size(); }
-};
-
-/// The view of nodes (may be null: nodes are then indexed as the links reach them) and
-/// of the links of nodeLinks; a link without parent node leads nowhere.
-NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks) {
+/// The view of nodes (may be null: nodes are then indexed as the links reach them, after
+/// the seeds) and of the links of nodeLinks; a link without parent node leads nowhere.
+NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks,
+                        const std::vector<TOVExecGraphNode*>& seeds = {}) {
   const int links = nodeLinks.Size();
   NodeGraph g(nodes != nullptr ? static_cast<size_t>(nodes->Size()) : static_cast<size_t>(links));
   if (nodes != nullptr)
     for (int i = 0; i < nodes->Size(); ++i)
       g.IndexOf(TOVCheckedCast<TOVExecGraphNode>((*nodes)[i]));
+  for (TOVExecGraphNode* seed : seeds)
+    g.IndexOf(seed);
   std::vector<std::pair<int, int>> pairs;
   pairs.reserve(links);
   for (int i = 0; i < links; ++i) {
@@ -52,77 +46,147 @@ NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks
     if (link->GetParentNode() != nullptr)
       pairs.emplace_back(g.IndexOf(link->GetParentNode()), g.IndexOf(&link->GetNode()));
   }
-  // Counting sort by parent, keeping the vector's order within each parent.
-  const size_t n = g.Size();
-  g.first.assign(n + 1, 0);
-  for (auto& [p, c] : pairs)
-    ++g.first[p + 1];
-  for (size_t i = 0; i < n; ++i)
-    g.first[i + 1] += g.first[i];
-  std::vector<int> next(g.first.begin(), g.first.end() - 1);
-  g.child.resize(pairs.size());
-  for (auto& [p, c] : pairs)
-    g.child[next[p]++] = c;
+  g.SetLinks(pairs);
   return g;
 }
 
-// Path-based strongly connected components from node start, with explicit stacks: `open`
-// holds the visited nodes whose cycle is not settled yet, `bounds` the place in `open` of
-// the first node of each group of nodes known to share a cycle. When a node ends its
-// walk while it is still the first of its group, the group is complete: every other node
-// of it gets the first node's step. These are exactly the nodes that merging along each
-// cycle met would merge, without rescanning the chain at every link. openAt holds, per
-// node, its place in `open` (-1 when not open). Reached nodes get build step 1 and stand
-// at path entries depth - 1 upward while they are walked.
-void TreatLoopsFrom(NodeGraph& g, int start, std::vector<int>& openAt, TOVVector& path, int depth) {
-  std::vector<int> open, bounds;
-  std::vector<std::pair<int, int>> walk; // node, next link
-  auto enter = [&](int v) {
-    openAt[v] = static_cast<int>(open.size());
-    bounds.push_back(openAt[v]);
-    open.push_back(v);
-    walk.emplace_back(v, g.first[v]);
-  };
-  enter(start);
-  int d = depth;
-  while (!walk.empty()) {
-    auto& [v, next] = walk.back();
-    if (next < g.first[v + 1]) {
-      const int w = g.child[next++];
-      TOVExecGraphNode& child = g.Node(w);
-      const int buildStep = child.GetBuildStep();
-      if (buildStep == 0) {
-        child.SetBuildStep(1);
-        path.Set(d++, &child);
-        enter(w);
-      } else if (buildStep == 1) {
-        // A node of an unsettled group closes a cycle: every group above it joins its
-        // group. Settled nodes (and nodes of earlier walks) are reached by another branch.
-        if (openAt[w] >= 0)
-          while (bounds.back() > openAt[w])
-            bounds.pop_back();
-      } else {
-        TOVFatalInternalError("BuildStep should be 0 or 1, and it's equal to ", buildStep);
-      }
-      continue;
-    }
-    const int done = v;
-    walk.pop_back();
-    --d;
-    if (bounds.back() != openAt[done])
-      continue;
-    bounds.pop_back();
-    const TOVExecGraphStepRfHndlr& step = g.Node(done).GetHStep();
-    for (size_t i = openAt[done] + 1; i < open.size(); ++i) {
-      TOVExecGraphNode& member = g.Node(open[i]);
-      if (member.GetHStep().Get() != step.Get())
-        member.OverrideHStep(step);
-      openAt[open[i]] = -1;
-    }
-    open.resize(openAt[done]);
-    openAt[done] = -1;
+// The loop treatment walks depth first and keeps the chain of nodes from the start to
+// the node being walked (the path). When a link reaches a node already reached, the
+// deepest node of the path that has the same effective step as that node is searched,
+// and every node above it on the path takes its step (OverrideHStep). Effective steps
+// are compared, so steps shared before the build count as the same step, and nested and
+// overlapping cycles end in one step.
+//
+// To stay linear, nodes are grouped by effective step (classes, merged with union-find),
+// the path is kept as runs of consecutive entries of one class, and each class knows its
+// deepest run on the path, the runs of a class being chained from the deepest down. A
+// search is then one look-up, and a merge takes the runs above the one found: each run
+// goes once. A merged class moves whole: the end of its override chain (its effective
+// step) gets the new step as override, through one of its nodes.
+class LoopTreatment {
+public:
+  LoopTreatment(NodeGraph& g, TOVVector& path) : _G(g), _Path(path), _Class(g.Size()) {
+    TOVPointerIndex<TOVExecGraphStep> steps(g.Size());
+    for (size_t v = 0; v < g.Size(); ++v)
+      _Class[v] = steps.IndexOf(g.At(static_cast<int>(v)).GetHStep().Get());
+    _Up.resize(steps.Size());
+    for (size_t c = 0; c < _Up.size(); ++c)
+      _Up[c] = static_cast<int>(c);
+    _DeepestRun.assign(steps.Size(), -1);
   }
-}
+
+  /// Puts node v at path entry depth (the entries below being in use).
+  void Enter(int v, int depth) {
+    _Path.Set(depth, &_G.At(v));
+    if (static_cast<int>(_Entry.size()) <= depth)
+      _Entry.resize(depth + 1);
+    _Entry[depth] = v;
+    const int c = Find(_Class[v]);
+    if (!_Runs.empty() && _Runs.back().end == depth - 1 && Find(_Runs.back().cls) == c) {
+      _Runs.back().end = depth;
+      return;
+    }
+    _Runs.push_back({depth, depth, c, _DeepestRun[c]});
+    _DeepestRun[c] = static_cast<int>(_Runs.size()) - 1;
+  }
+
+  /// Walks from node start, which stands at path entry depth - 1.
+  void Walk(int start, int depth) {
+    std::vector<std::pair<int, int>> walk{{start, _G.Begin(start)}}; // node, next link
+    int d = depth;
+    while (!walk.empty()) {
+      auto& [v, next] = walk.back();
+      if (next < _G.End(v)) {
+        const int w = _G.Child(next++);
+        TOVExecGraphNode& child = _G.At(w);
+        const int buildStep = child.GetBuildStep();
+        if (buildStep == 0) {
+          child.SetBuildStep(1);
+          Enter(w, d++);
+          walk.emplace_back(w, _G.Begin(w));
+        } else if (buildStep == 1) {
+          MergeAbove(Find(_Class[w]), d);
+        } else {
+          TOVFatalInternalError("BuildStep should be 0 or 1, and it's equal to ", buildStep);
+        }
+        continue;
+      }
+      walk.pop_back();
+      --d;
+      Leave();
+    }
+  }
+
+private:
+  struct Run {
+    int start, end; // path entries
+    int cls;        // class when made (Find gives the current one)
+    int below;      // the next run of the same class below, or -1
+  };
+
+  int Find(int c) {
+    while (_Up[c] != c)
+      c = _Up[c] = _Up[_Up[c]];
+    return c;
+  }
+
+  /// Takes the node at the top of the path off it.
+  void Leave() {
+    Run& top = _Runs.back();
+    if (--top.end >= top.start)
+      return;
+    _DeepestRun[Find(top.cls)] = top.below;
+    _Runs.pop_back();
+  }
+
+  /// The entries above the deepest entry of class e (entries below depth in use) join
+  /// its step; nothing when e is not on the path.
+  void MergeAbove(int e, int depth) {
+    const int found = _DeepestRun[e];
+    if (found < 0 || found == static_cast<int>(_Runs.size()) - 1)
+      return;
+    const TOVExecGraphStepRfHndlr step = _G.At(_Entry[_Runs[found].start]).GetHStep();
+    std::vector<Run> above(_Runs.begin() + found + 1, _Runs.end());
+    for (size_t r = above.size(); r-- > 0;) {
+      _DeepestRun[Find(above[r].cls)] = above[r].below;
+      _Runs.pop_back();
+    }
+    for (const Run& run : above) {
+      const int f = Find(run.cls);
+      if (f == e)
+        continue;
+      TOVExecGraphNode& node = _G.At(_Entry[run.start]);
+      node.GetHStepWithReinit();
+      node.OverrideHStep(step);
+      _Up[f] = e;
+      _DeepestRun[e] = MergeChains(_DeepestRun[e], _DeepestRun[f]);
+      _DeepestRun[f] = -1;
+    }
+    _Runs[found].end = depth - 1;
+  }
+
+  /// One chain of runs, deepest first, from two such chains.
+  int MergeChains(int a, int b) {
+    int head = -1;
+    int* tail = &head;
+    while (a >= 0 && b >= 0) {
+      int& deeper = _Runs[a].start > _Runs[b].start ? a : b;
+      *tail = deeper;
+      tail = &_Runs[deeper].below;
+      deeper = _Runs[deeper].below;
+    }
+    *tail = a >= 0 ? a : b;
+    return head;
+  }
+
+  NodeGraph& _G;
+  TOVVector& _Path;
+  std::vector<int> _Class;      // per node: its class at the start
+  std::vector<int> _Up;         // union-find over classes
+  std::vector<int> _DeepestRun; // per class: its deepest run on the path, or -1
+  std::vector<Run> _Runs;       // the path as runs, bottom first
+  std::vector<int> _Entry;      // per path entry: its node
+};
 
 /// Step analysis from node start: every node reached with build step 1 gets build step
 /// 2 and tells onStep(its step); every link between nodes of different steps tells
@@ -133,7 +197,7 @@ void AnalyzeStepsFrom(const NodeGraph& g, int start, OnStep onStep, OnLink onLin
   while (!pending.empty()) {
     const int v = pending.back();
     pending.pop_back();
-    TOVExecGraphNode& node = g.Node(v);
+    TOVExecGraphNode& node = g.At(v);
     const int buildStep = node.GetBuildStep();
     if (buildStep == 2)
       continue;
@@ -142,41 +206,16 @@ void AnalyzeStepsFrom(const NodeGraph& g, int start, OnStep onStep, OnLink onLin
     node.SetBuildStep(2);
     TOVExecGraphStep* step = node.GetHStep().Get();
     onStep(step);
-    for (int e = g.first[v]; e < g.first[v + 1]; ++e) {
-      TOVExecGraphNode& child = g.Node(g.child[e]);
+    for (int e = g.Begin(v); e < g.End(v); ++e) {
+      TOVExecGraphNode& child = g.At(g.Child(e));
       TOVExecGraphStep* childStep = child.GetHStep().Get();
       if (childStep != step)
         onLink(step, childStep);
       if (child.GetBuildStep() != 2)
-        pending.push_back(g.child[e]);
+        pending.push_back(g.Child(e));
     }
   }
 }
-
-/// Steps and step links as arrays, for the rank walk.
-struct StepGraph {
-  TOVPointerIndex<TOVExecGraphStep> index;
-  std::vector<int> first;
-  std::vector<int> child;
-
-  explicit StepGraph(size_t expected) : index(expected) {}
-  int IndexOf(TOVExecGraphStep* step) { return index.IndexOf(step); }
-  TOVExecGraphStep& Step(int i) const { return *index.Items()[i]; }
-  size_t Size() const { return index.Size(); }
-  /// Links (parent index, step index) grouped by parent, in the given order.
-  void SetLinks(const std::vector<std::pair<int, int>>& links) {
-    const size_t n = Size();
-    first.assign(n + 1, 0);
-    for (auto& [p, c] : links)
-      ++first[p + 1];
-    for (size_t i = 0; i < n; ++i)
-      first[i + 1] += first[i];
-    std::vector<int> next(first.begin(), first.end() - 1);
-    child.resize(links.size());
-    for (auto& [p, c] : links)
-      child[next[p]++] = c;
-  }
-};
 
 // Longest paths in time linear in the number of links. A walk from the start steps
 // finds the steps reached and the links that close a cycle left among steps (ignored,
@@ -190,7 +229,7 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
   enum : char { kNew = 0, kOnWalk = 1, kWalked = 2 };
   const size_t n = g.Size();
   std::vector<char> state(n, kNew);
-  std::vector<char> ignored(g.child.size(), 0);
+  std::vector<char> ignored(g.LinkCount(), 0);
   std::vector<int> parentsLeft(n, 0);
   std::vector<std::pair<int, int>> walk; // step, next link
   if (parentAt >= 0)
@@ -199,16 +238,16 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
     if (state[s] != kNew)
       continue;
     state[s] = kOnWalk;
-    walk.emplace_back(s, g.first[s]);
+    walk.emplace_back(s, g.Begin(s));
     while (!walk.empty()) {
       auto& [v, next] = walk.back();
-      if (next == g.first[v + 1]) {
+      if (next == g.End(v)) {
         state[v] = kWalked;
         walk.pop_back();
         continue;
       }
       const int e = next++;
-      const int w = g.child[e];
+      const int w = g.Child(e);
       if (state[w] == kOnWalk) {
         ignored[e] = 1;
         continue;
@@ -216,7 +255,7 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
       ++parentsLeft[w];
       if (state[w] == kNew) {
         state[w] = kOnWalk;
-        walk.emplace_back(w, g.first[w]);
+        walk.emplace_back(w, g.Begin(w));
       }
     }
   }
@@ -232,14 +271,14 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
     }
   for (size_t head = 0; head < ready.size(); ++head) {
     const int v = ready[head];
-    TOVExecGraphStep& step = g.Step(v);
+    TOVExecGraphStep& step = g.At(v);
     step.SetRankIfGreater(best[v]);
-    step.SetParentStep(bestParent[v] >= 0 ? &g.Step(bestParent[v]) : parent);
+    step.SetParentStep(bestParent[v] >= 0 ? &g.At(bestParent[v]) : parent);
     const int childRank = step.GetRank() + 1;
-    for (int e = g.first[v]; e < g.first[v + 1]; ++e) {
+    for (int e = g.Begin(v); e < g.End(v); ++e) {
       if (ignored[e])
         continue;
-      const int w = g.child[e];
+      const int w = g.Child(e);
       if (childRank > best[w] ||
           (childRank == best[w] && bestParent[w] >= 0 && v < bestParent[w])) {
         best[w] = childRank;
@@ -266,6 +305,28 @@ StepGraph MakeStepGraph(const TOVSortedVector& stepLinks, const TOVExecGraphStep
   }
   g.SetLinks(links);
   return g;
+}
+
+/// 1 when the links of g form a cycle (some steps are never left without a parent when
+/// steps without parents are taken away one by one).
+bool HasCycle(const StepGraph& g) {
+  const int n = static_cast<int>(g.Size());
+  std::vector<int> parents(n, 0), ready;
+  for (size_t e = 0; e < g.LinkCount(); ++e)
+    ++parents[g.Child(static_cast<int>(e))];
+  for (int v = 0; v < n; ++v)
+    if (parents[v] == 0)
+      ready.push_back(v);
+  int taken = 0;
+  while (!ready.empty()) {
+    const int v = ready.back();
+    ready.pop_back();
+    ++taken;
+    for (int e = g.Begin(v); e < g.End(v); ++e)
+      if (--parents[g.Child(e)] == 0)
+        ready.push_back(g.Child(e));
+  }
+  return taken < n;
 }
 
 /// Adds the links to stepLinks in the order of its comparator: when that is the parent
@@ -308,13 +369,13 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
 
   // Loop treatment.
   TOVVector path(TOVContainerNothingAtDelete);
-  std::vector<int> openAt(g.Size(), -1);
+  LoopTreatment loops(g, path);
   for (int i = 0; i < count; ++i) {
-    TOVExecGraphNode& node = g.Node(i);
+    TOVExecGraphNode& node = g.At(i);
     if (node.GetBuildStep() == 0) {
       node.SetBuildStep(1);
-      path.Set(0, &node);
-      TreatLoopsFrom(g, i, openAt, path, 1);
+      loops.Enter(i, 0);
+      loops.Walk(i, 1);
     } else if (i == 0) {
       TOVFatalInternalError("Build() can't be called twice");
     }
@@ -328,8 +389,8 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
     pairs.emplace_back(steps.IndexOf(parent), steps.IndexOf(step));
   };
   for (int i = 0; i < count; ++i)
-    if (g.Node(i).GetBuildStep() == 1)
-      onStep(g.Node(i).GetHStep().Get());
+    if (g.At(i).GetBuildStep() == 1)
+      onStep(g.At(i).GetHStep().Get());
   for (int i = 0; i < count; ++i)
     AnalyzeStepsFrom(g, i, onStep, onLink);
 
@@ -342,48 +403,54 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
   std::vector<std::pair<int, int>> links;
   std::vector<TOVExecGraphStepLink*> made;
   for (int p = 0; p < stepCount; ++p)
-    for (int e = steps.first[p]; e < steps.first[p + 1]; ++e) {
-      const int c = steps.child[e];
+    for (int e = steps.Begin(p); e < steps.End(p); ++e) {
+      const int c = steps.Child(e);
       if (seenIn[c] == p)
         continue;
       seenIn[c] = p;
       hasParent[c] = 1;
       links.emplace_back(p, c);
-      made.push_back(new TOVExecGraphStepLink(&steps.Step(p), steps.Step(c)));
+      made.push_back(new TOVExecGraphStepLink(&steps.At(p), steps.At(c)));
     }
   std::vector<int> roots;
   for (int s = 0; s < stepCount; ++s)
     if (!hasParent[s]) {
       roots.push_back(s);
-      made.push_back(new TOVExecGraphStepLink(nullptr, steps.Step(s)));
+      made.push_back(new TOVExecGraphStepLink(nullptr, steps.At(s)));
     }
   AddSorted(stepLinkSVParentStep, made);
   if (roots.empty())
     TOVFatalInternalError("No root step found");
 
+  // Node cycles end in one step; steps shared before the build can still link each other
+  // in a cycle that the walk did not meet as one. The build refuses it rather than give
+  // ranks that a cycle makes meaningless.
   steps.SetLinks(links);
+  if (HasCycle(steps))
+    TOVFatalInternalError("The steps shared before Build() link each other in a cycle");
   RankSteps(steps, nullptr, -1, roots, 1);
 }
 
 void TOVExecGraphBuilder::TreatLoops(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,
                                      TOVVector& path, int depth) {
-  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks);
-  std::vector<int> openAt(g.Size() + 1, -1);
-  const int start = g.IndexOf(&node);
-  if (start + 1 > static_cast<int>(g.first.size()) - 1)
-    g.first.push_back(g.first.back()); // a node without links
-  TreatLoopsFrom(g, start, openAt, path, depth);
+  // The path's entries below depth - 1 (the caller's chain) take part in the comparisons.
+  std::vector<TOVExecGraphNode*> chain;
+  for (int i = 0; i + 1 < depth; ++i)
+    chain.push_back(TOVCheckedCast<TOVExecGraphNode>(path[i]));
+  chain.push_back(&node);
+  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks, chain);
+  LoopTreatment loops(g, path);
+  for (int i = 0; i < depth; ++i)
+    loops.Enter(g.Find(chain[i]), i);
+  loops.Walk(g.Find(&node), depth);
 }
 
 void TOVExecGraphBuilder::AnalyzeSteps(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,
                                        TOVSortedVector& stepLinks, TOVHashTable& linkSet,
                                        TOVHashTable& allSteps, TOVHashTable& childSteps) {
-  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks);
-  const int start = g.IndexOf(&node);
-  if (start + 1 > static_cast<int>(g.first.size()) - 1)
-    g.first.push_back(g.first.back()); // a node without links
+  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks, {&node});
   AnalyzeStepsFrom(
-      g, start,
+      g, 0,
       [&](TOVExecGraphStep* step) {
         if (!allSteps.Contains(step))
           allSteps.Add(step, 1);
@@ -405,7 +472,7 @@ void TOVExecGraphBuilder::InitRankAndSetLastParentStep(const TOVExecGraphStep* p
                                                        const TOVSortedVector& stepLinks) {
   std::vector<int> starts;
   StepGraph g = MakeStepGraph(stepLinks, parentStep, starts);
-  const int parentAt = g.index.Find(parentStep);
+  const int parentAt = g.Find(parentStep);
   const int startRank = parentStep != nullptr ? parentStep->GetRank() + 1 : 1;
   RankSteps(g, parentStep, parentAt, starts, startRank);
 }
