@@ -1,7 +1,6 @@
 // Scenarios of the plain-function layer run in a fresh process: PlainChild SCENARIO.
 #include "TOVCBErrorProcessing.h"
 #include "TOVCBPerformance.h"
-#include "TOVCBUUID.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,8 +63,6 @@ int main(int argc, char** argv) {
     fprintf(stderr, "total %d %d calls %d %d\n", seconds, microseconds, Sleep.ncall, Idle.ncall);
     perf_print();
     perf_print_time("split");
-  } else if (strcmp(scenario, "uuid") == 0) {
-    puts(uuid_gen());
   } else {
     fprintf(stderr, "unknown scenario \"%s\"\n", scenario);
     return 2;
