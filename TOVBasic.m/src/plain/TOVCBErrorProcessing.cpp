@@ -34,11 +34,18 @@ struct PendingSlots {
 
 thread_local PendingSlots Pending;
 
-/// Reports the failure to make a builder or an error as an allocation failure.
+/// Reports the failure to make a builder or an error as an allocation failure. That report
+/// needs an error too: when making it fails as well, the plain line it wrote stands alone.
 int ReportNoMemory() {
+  thread_local bool reporting = false;
   Pending.Clear();
+  if (reporting)
+    return -1;
+  reporting = true;
   errno = ENOMEM;
-  return sys_error(__FILE__, __LINE__, SYS_OP_ALLOC, "1", nullptr);
+  const int result = sys_error(__FILE__, __LINE__, SYS_OP_ALLOC, "1", nullptr);
+  reporting = false;
+  return result;
 }
 
 int LibraryMessage(const char* catalog, int type, const char* key, const char* const* params) {
