@@ -87,6 +87,30 @@ void ReportSocketError(const char* iFile, int iLine, int iOperation, int iSocket
   sock_error(iFile, iLine, iOperation, peer);
 }
 
+// Makes one socket call counted by ioCounter, again while a signal interrupts it, and
+// reports its failure as iOperation on iSocket. Gives what the call gave.
+template <class Call>
+ssize_t CountedCall(perf_counter& ioCounter, int iOperation, int iSocket, Call iCall) {
+  perf_begin(&ioCounter);
+  ssize_t result;
+  do {
+    result = iCall();
+  } while (result < 0 && errno == EINTR);
+  if (result < 0)
+    ReportSocketError(__FILE__, __LINE__, iOperation, iSocket);
+  perf_end(&ioCounter);
+  return result;
+}
+
+// Runs iStep until iQueue is empty; -1 at the first failure, else the last step's result.
+template <class Step> int Drain(const TOVCOMQueue& iQueue, Step iStep) {
+  int result = 0;
+  while (iQueue.count > 0)
+    if ((result = iStep()) < 0)
+      return -1;
+  return result;
+}
+
 // A new connection over iSocket (-1: none, null given), or null when memory is short, the
 // socket then closed with iClose.
 TOVCOMConnection* NewConnection(int iSocket, msg_handler iHandler, void (*iClose)(int)) {
@@ -318,11 +342,7 @@ int msg_send(void* iMessage, TOVCOMConnection* iConnection, int iWait) {
   msg_queue_append(&iConnection->output, buffer);
   if (!iWait)
     return 1;
-  int result = 0;
-  while (iConnection->output.count > 0)
-    if ((result = msg_send_process(iConnection)) < 0)
-      return -1;
-  return result;
+  return Drain(iConnection->output, [&] { return msg_send_process(iConnection); });
 }
 
 int msg_send_process(TOVCOMConnection* iConnection) {
@@ -340,18 +360,12 @@ int msg_send_process(TOVCOMConnection* iConnection) {
   msghdr message{};
   message.msg_iov = pieces;
   message.msg_iovlen = static_cast<size_t>(count);
-  perf_begin(&SendCounter);
-  ssize_t sent;
-  do {
-    // Without MSG_NOSIGNAL a peer that went away would end the process with SIGPIPE.
-    sent = sendmsg(iConnection->socket, &message, MSG_NOSIGNAL);
-  } while (sent < 0 && errno == EINTR);
-  if (sent < 0) {
-    ReportSocketError(__FILE__, __LINE__, SOCK_OP_SEND, iConnection->socket);
-    perf_end(&SendCounter);
+  int socket = iConnection->socket;
+  // Without MSG_NOSIGNAL a peer that went away would end the process with SIGPIPE.
+  ssize_t sent = CountedCall(SendCounter, SOCK_OP_SEND, socket,
+                             [&] { return sendmsg(socket, &message, MSG_NOSIGNAL); });
+  if (sent < 0)
     return -1;
-  }
-  perf_end(&SendCounter);
   while (sent > 0) {
     buffer = iConnection->output.first;
     int part = sent < buffer->pending ? static_cast<int>(sent) : buffer->pending;
@@ -370,11 +384,7 @@ int msg_recv(TOVCOMConnection* iConnection, void* iUserData, int iWait) {
   msg_queue_append(&iConnection->input, buffer);
   if (!iWait)
     return 1;
-  int result = 0;
-  while (iConnection->input.count > 0)
-    if ((result = msg_recv_process(iConnection, iUserData)) < 0)
-      return -1;
-  return result;
+  return Drain(iConnection->input, [&] { return msg_recv_process(iConnection, iUserData); });
 }
 
 int msg_recv_process(TOVCOMConnection* iConnection, void* iUserData) {
@@ -385,18 +395,12 @@ int msg_recv_process(TOVCOMConnection* iConnection, void* iUserData) {
     return -1;
   int position = buffer->size - buffer->pending;
   int room = buffer->capacity - position;
-  perf_begin(&RecvCounter);
-  ssize_t received;
-  do {
-    received = recv(iConnection->socket, buffer->data + position,
-                    static_cast<size_t>(buffer->pending < room ? buffer->pending : room), 0);
-  } while (received < 0 && errno == EINTR);
-  if (received < 0) {
-    ReportSocketError(__FILE__, __LINE__, SOCK_OP_RECV, iConnection->socket);
-    perf_end(&RecvCounter);
+  int socket = iConnection->socket;
+  size_t wanted = static_cast<size_t>(buffer->pending < room ? buffer->pending : room);
+  ssize_t received = CountedCall(RecvCounter, SOCK_OP_RECV, socket,
+                                 [&] { return recv(socket, buffer->data + position, wanted, 0); });
+  if (received < 0)
     return -1;
-  }
-  perf_end(&RecvCounter);
   if (received == 0) {
     msg_buffer_free(msg_queue_remove(&iConnection->input));
     return 0;
