@@ -1,21 +1,15 @@
-// A program that uses the installed library as any user would: a cleaner, a class of its
-// own held by a reference handler, the standard streams and the version.
-#include "MORBaseUnknownRfHndlr.h"
+// A program that uses the installed library as any user would, through TOV classes only:
+// a cleaner, strings kept in order by a sorted vector, the standard streams and the
+// version. Linked with --as-needed, it then depends on TOVBasic alone, which must find
+// the runtime library by itself.
 #include "TOVGlobalObjectCleaner.h"
-#include "TOVMacro.h"
 #include "TOVOFStream.h"
+#include "TOVSortedVectorRfHndlr.h"
+#include "TOVString.h"
+#include "TOVStringExtCharsCmp.h"
 #include "TOVVersion.h"
 
 #include <cstring>
-
-class Greeting : public MORBaseUnknown {
-  TOV_DECLARE_CLASS(Greeting)
-public:
-  const char* Text() const { return "hello from the installed package"; }
-};
-TOV_IMPLEMENT_CLASS(Greeting, MORBaseUnknown)
-
-TOV_DECLARE_RFHNDLR(Greeting, MORBaseUnknownRfHndlr)
 
 static int Fail(const char* what) {
   TOVStderr << "consumer: " << what << endl;
@@ -27,13 +21,25 @@ int main() {
   if (std::strcmp(TOVGetVersion(), EXPECTED_VERSION) != 0)
     return Fail("the library's version differs from the package's");
 
-  GreetingRfHndlr first(TOVRfHndlrNoAddRef, new Greeting);
-  GreetingRfHndlr second(first);
-  if (first->GetRefCount() != 2)
-    return Fail("a copied handler does not share its object");
-  if (!second->IsAKindOf("MORBaseUnknown") || std::strcmp(second->IsA(), "Greeting") != 0)
-    return Fail("the class of the object is not known to the runtime");
+  // The vector releases its strings when it goes.
+  TOVSortedVectorRfHndlr words(
+      TOVRfHndlrNoAddRef,
+      new TOVSortedVector(TOVStringExtCharsCmp::GetGlobal(), TOVContainerReleaseAtDelete));
+  for (const char* word : {"package", "installed", "the", "from", "hello"})
+    words->Add(new TOVString(word), 0);
+  if (words->Size() != 5)
+    return Fail("the sorted vector lost a word");
 
-  TOVStdout << second->Text() << ", version " << TOVGetVersion() << endl;
+  // Printed in the order of the vector: alphabetical.
+  TOVString text;
+  for (int i = 0; i < words->Size(); ++i) {
+    if (i > 0)
+      text += " ";
+    text += *static_cast<TOVString*>((*words)[i]);
+  }
+  if (text != "from hello installed package the")
+    return Fail("the sorted vector is out of order");
+
+  TOVStdout << "hello from the installed package, version " << TOVGetVersion() << endl;
   return 0;
 }
