@@ -110,4 +110,7 @@ echo "package check: Debian package ok (${deb##*/})"
   { cat "$WORK/uninstall.log" >&2; fail "./tov uninstall failed"; }
 left=$(find "$PREFIX" -mindepth 1 ! -type d)
 [[ -z $left ]] || fail "./tov uninstall left: $left"
+for dir in include/TOVBasic share/TOVBasic "$(dirname "${config#"$PREFIX"/}")"; do
+  [[ ! -e $PREFIX/$dir ]] || fail "./tov uninstall left the folder $dir"
+done
 echo "package check: uninstall ok"

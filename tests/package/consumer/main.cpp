@@ -1,10 +1,10 @@
 // A program that uses the installed library as any user would, through TOV classes only:
 // a cleaner, strings kept in order by a sorted vector, the standard streams and the
-// version. Linked with --as-needed, it then depends on TOVBasic alone, which must find
-// the runtime library by itself.
+// version. Its objects live on the stack, so that, linked with --as-needed, it needs
+// libTOVBasic alone, which must then find the runtime library by itself.
 #include "TOVGlobalObjectCleaner.h"
 #include "TOVOFStream.h"
-#include "TOVSortedVectorRfHndlr.h"
+#include "TOVSortedVector.h"
 #include "TOVString.h"
 #include "TOVStringExtCharsCmp.h"
 #include "TOVVersion.h"
@@ -21,21 +21,20 @@ int main() {
   if (std::strcmp(TOVGetVersion(), EXPECTED_VERSION) != 0)
     return Fail("the library's version differs from the package's");
 
-  // The vector releases its strings when it goes.
-  TOVSortedVectorRfHndlr words(
-      TOVRfHndlrNoAddRef,
-      new TOVSortedVector(TOVStringExtCharsCmp::GetGlobal(), TOVContainerReleaseAtDelete));
-  for (const char* word : {"package", "installed", "the", "from", "hello"})
-    words->Add(new TOVString(word), 0);
-  if (words->Size() != 5)
+  TOVString words[] = {"package", "installed", "the", "from", "hello"};
+  TOVSortedVector sorted(TOVStringExtCharsCmp::GetGlobal(), TOVContainerNothingAtDelete);
+  for (TOVString& word : words)
+    sorted.Add(&word, 0);
+  if (sorted.Size() != 5)
     return Fail("the sorted vector lost a word");
+  sorted.Sort();
 
-  // Printed in the order of the vector: alphabetical.
+  // Joined in the order of the vector: alphabetical.
   TOVString text;
-  for (int i = 0; i < words->Size(); ++i) {
+  for (int i = 0; i < sorted.Size(); ++i) {
     if (i > 0)
       text += " ";
-    text += *static_cast<TOVString*>((*words)[i]);
+    text += *static_cast<TOVString*>(sorted[i]);
   }
   if (text != "from hello installed package the")
     return Fail("the sorted vector is out of order");
