@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -55,7 +56,9 @@ LayerRules ReadRules(const std::string& markdown) {
   return rules;
 }
 
-std::string Stem(const std::string& path) { return fs::path(path).stem().string(); }
+std::string Stem(const std::string& path) {
+  return fs::path(path).stem().string();
+}
 
 // Finds the includes of the library's files that climb above their layer.
 class LayerChecker {
@@ -176,17 +179,17 @@ TEST(LayerTest, TheLibraryKeepsToTheDocumentedLayers) {
 TEST(LayerTest, ReportsIncludesThatClimbAndFilesWithoutLayer) {
   const std::string root = tovtest::MakeTempDir();
   for (const char* dir : {"TOVBasic.m/src/collections", "TOVBasic.m/src/graphs",
-                          "TOVBasic.m/src/text", "TOVBasic.m/src/values",
-                          "TOVBasic.m/src/widgets", "include", "ProtectedInterfaces",
-                          "WV0CORE/src", "WV0CORE/include"})
+                          "TOVBasic.m/src/text", "TOVBasic.m/src/values", "TOVBasic.m/src/widgets",
+                          "include", "ProtectedInterfaces", "WV0CORE/src", "WV0CORE/include"})
     fs::create_directories(root + "/" + dir);
   const std::string src = root + "/TOVBasic.m/src/";
   tovtest::WriteFile(root + "/WV0CORE/include/MORBaseUnknown.h", "");
   tovtest::WriteFile(src + "graphs/TOVGraph.cpp", "#include \"TOVList.h\"\n");
   // Up from collections to graphs; the fatal report, placed on layer 1, may be used.
-  tovtest::WriteFile(src + "collections/TOVList.cpp",
-                     "#include \"TOVList.h\"\n  #  include \"TOVGraphRfHndlr.h\"\n"
-                     "#include \"TOVFatalInternalError.h\"\n#include <TOVGraph.h>\n#include <cstdio>\n");
+  tovtest::WriteFile(
+      src + "collections/TOVList.cpp",
+      "#include \"TOVList.h\"\n  #  include \"TOVGraphRfHndlr.h\"\n"
+      "#include \"TOVFatalInternalError.h\"\n#include <TOVGraph.h>\n#include <cstdio>\n");
   // Text and values share a layer and use each other.
   tovtest::WriteFile(src + "text/TOVWord.cpp", "#include \"TOVNumber.h\"\n");
   tovtest::WriteFile(src + "values/TOVNumber.cpp", "#include \"TOVWord.h\"\n");
