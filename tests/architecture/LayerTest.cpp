@@ -3,6 +3,7 @@
 // document and the check cannot drift apart.
 #include "TOVTestSupport.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -67,6 +68,7 @@ public:
 
   std::vector<std::string> Violations() {
     FindClasses();
+    FindHeaders();
     for (const fs::path& file : FilesToCheck())
       CheckFile(file);
     return _Violations;
@@ -89,6 +91,30 @@ private:
         _ClassSubsystem[Stem(file.path().string())] = "runtime";
   }
 
+  // Where each header of the library lies, by file name.
+  void FindHeaders() {
+    for (const fs::path& file : FilesToCheck())
+      if (file.extension() == ".h")
+        _HeaderPath[file.filename().string()] = file;
+  }
+
+  // The library's headers that a file includes, by file name; system headers are left out.
+  static std::vector<std::string> Includes(const fs::path& file) {
+    static const std::regex include(R"(^\s*#\s*include\s*([<"])([^">]+)[">])");
+    std::vector<std::string> headers;
+    std::istringstream lines(tovtest::ReadFile(file.string()));
+    std::string line;
+    while (std::getline(lines, line)) {
+      std::smatch m;
+      if (!std::regex_search(line, m, include))
+        continue;
+      std::string header = fs::path(m[2].str()).filename().string();
+      if (m[1] == "\"" || header.rfind("TOV", 0) == 0 || header.rfind("MOR", 0) == 0)
+        headers.push_back(header);
+    }
+    return headers;
+  }
+
   std::vector<fs::path> FilesToCheck() const {
     std::vector<fs::path> files;
     for (const auto& file : fs::recursive_directory_iterator(_Root / "TOVBasic.m/src"))
@@ -102,7 +128,7 @@ private:
   }
 
   // The layer of a file or header name, -1 when nothing places it.
-  int LayerOf(const std::string& name) const {
+  int LayerOf(const std::string& name) {
     std::string stem = Stem(name);
     auto placed = _Rules.placed.find(stem);
     if (placed != _Rules.placed.end())
@@ -119,27 +145,33 @@ private:
       auto layer = _Rules.subsystems.find(owner->second);
       return layer == _Rules.subsystems.end() ? -1 : layer->second;
     }
-    return -1;
+    return HelperLayer(fs::path(name).filename().string());
+  }
+
+  // A header of no class (a shared helper) stands as high as the highest header it
+  // includes; -1 when there is no such header.
+  int HelperLayer(const std::string& header) {
+    auto known = _HelperLayer.find(header);
+    if (known != _HelperLayer.end())
+      return known->second;
+    auto path = _HeaderPath.find(header);
+    if (path == _HeaderPath.end())
+      return -1;
+    _HelperLayer[header] = 0; // a helper that comes back to itself adds nothing
+    int layer = 0;
+    for (const std::string& used : Includes(path->second))
+      layer = std::max(layer, LayerOf(used));
+    return _HelperLayer[header] = layer;
   }
 
   void CheckFile(const fs::path& file) {
-    static const std::regex include(R"(^\s*#\s*include\s*([<"])([^">]+)[">])");
     std::string relative = fs::relative(file, _Root).string();
     int layer = LayerOf(relative);
     if (layer < 0) {
       _Violations.push_back(relative + ": no layer places it");
       return;
     }
-    std::istringstream lines(tovtest::ReadFile(file.string()));
-    std::string line;
-    while (std::getline(lines, line)) {
-      std::smatch m;
-      if (!std::regex_search(line, m, include))
-        continue;
-      std::string header = fs::path(m[2].str()).filename().string();
-      // System headers; the library's own are checked however they are written.
-      if (m[1] == "<" && header.rfind("TOV", 0) != 0 && header.rfind("MOR", 0) != 0)
-        continue;
+    for (const std::string& header : Includes(file)) {
       int used = LayerOf(header);
       if (used < 0)
         _Violations.push_back(relative + ": includes " + header + ", which no layer places");
@@ -152,6 +184,8 @@ private:
   fs::path _Root;
   LayerRules _Rules;
   std::map<std::string, std::string> _ClassSubsystem;
+  std::map<std::string, fs::path> _HeaderPath;
+  std::map<std::string, int> _HelperLayer;
   std::vector<std::string> _Violations;
 };
 
@@ -183,27 +217,35 @@ TEST(LayerTest, ReportsIncludesThatClimbAndFilesWithoutLayer) {
                           "include", "ProtectedInterfaces", "WV0CORE/src", "WV0CORE/include"})
     fs::create_directories(root + "/" + dir);
   const std::string src = root + "/TOVBasic.m/src/";
+  const std::string shared = root + "/ProtectedInterfaces/";
   tovtest::WriteFile(root + "/WV0CORE/include/MORBaseUnknown.h", "");
-  tovtest::WriteFile(src + "graphs/TOVGraph.cpp", "#include \"TOVList.h\"\n");
-  // Up from collections to graphs; the fatal report, placed on layer 1, may be used.
-  tovtest::WriteFile(
-      src + "collections/TOVList.cpp",
-      "#include \"TOVList.h\"\n  #  include \"TOVGraphRfHndlr.h\"\n"
-      "#include \"TOVFatalInternalError.h\"\n#include <TOVGraph.h>\n#include <cstdio>\n");
-  // Text and values share a layer and use each other.
-  tovtest::WriteFile(src + "text/TOVWord.cpp", "#include \"TOVNumber.h\"\n");
-  tovtest::WriteFile(src + "values/TOVNumber.cpp", "#include \"TOVWord.h\"\n");
-  tovtest::WriteFile(src + "widgets/TOVWidget.cpp", "");
   tovtest::WriteFile(root + "/include/TOVList.h", "#include \"MORBaseUnknown.h\"\n");
+  // Up from collections to graphs, three ways; the fatal report, placed on layer 1, and a
+  // helper that needs only the runtime may be used.
+  tovtest::WriteFile(src + "collections/TOVList.cpp",
+                     "#include \"TOVList.h\"\n  #  include \"TOVGraphRfHndlr.h\"\n"
+                     "#include \"TOVFatalInternalError.h\"\n#include <TOVGraph.h>\n"
+                     "#include <cstdio>\n#include \"TOVLow.h\"\n");
   tovtest::WriteFile(root + "/include/TOVListStateEnum.h", "#include \"TOVGraph.h\"\n");
-  tovtest::WriteFile(root + "/include/TOVStray.h", "");
-  tovtest::WriteFile(root + "/ProtectedInterfaces/TOVHelper.h", "#include \"TOVMystery.h\"\n");
+  tovtest::WriteFile(shared + "TOVLow.h", "#include \"MORBaseUnknown.h\"\n");
+  // Text and values share a layer and use each other; a helper is as high as what it
+  // needs, here graphs, even through a loop of helpers.
+  tovtest::WriteFile(src + "text/TOVWord.cpp",
+                     "#include \"TOVNumber.h\"\n#include \"TOVWalk.h\"\n");
+  tovtest::WriteFile(src + "values/TOVNumber.cpp", "#include \"TOVWord.h\"\n");
+  tovtest::WriteFile(shared + "TOVWalk.h", "#include \"TOVStep.h\"\n");
+  tovtest::WriteFile(shared + "TOVStep.h", "#include \"TOVWalk.h\"\n#include \"TOVGraph.h\"\n");
+  tovtest::WriteFile(src + "graphs/TOVGraph.cpp",
+                     "#include \"TOVList.h\"\n#include \"TOVWalk.h\"\n");
+  // A folder that the tables do not name, and a header that does not exist.
+  tovtest::WriteFile(src + "widgets/TOVWidget.cpp", "");
+  tovtest::WriteFile(root + "/include/TOVStray.h", "#include \"TOVMystery.h\"\n");
 
   LayerRules rules = ReadRules("## Layers\n"
                                "| Layer | Subsystems |\n|---|---|\n"
                                "| 0 | `runtime` |\n| 2 | `collections` |\n"
                                "| 3 | `text`, `values` |\n| 4 | `graphs` |\n"
-                               "| `TOVFatalInternalError`, `TOVHelper` | 1 | why |\n"
+                               "| `TOVFatalInternalError` | 1 | why |\n"
                                "## Elsewhere\n| 9 | `widgets` |\n");
   std::vector<std::string> violations = LayerChecker(root, rules).Violations();
   std::set<std::string> found(violations.begin(), violations.end());
@@ -213,8 +255,8 @@ TEST(LayerTest, ReportsIncludesThatClimbAndFilesWithoutLayer) {
       "TOVBasic.m/src/collections/TOVList.cpp (layer 2): includes TOVGraphRfHndlr.h (layer 4)",
       "TOVBasic.m/src/collections/TOVList.cpp (layer 2): includes TOVGraph.h (layer 4)",
       "include/TOVListStateEnum.h (layer 2): includes TOVGraph.h (layer 4)",
-      "include/TOVStray.h: no layer places it",
-      "ProtectedInterfaces/TOVHelper.h: includes TOVMystery.h, which no layer places"};
+      "TOVBasic.m/src/text/TOVWord.cpp (layer 3): includes TOVWalk.h (layer 4)",
+      "include/TOVStray.h: includes TOVMystery.h, which no layer places"};
   EXPECT_EQ(expected, found) << Joined(violations);
   EXPECT_EQ(expected.size(), violations.size()) << Joined(violations);
   fs::remove_all(root);
