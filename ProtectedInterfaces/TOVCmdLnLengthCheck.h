@@ -8,7 +8,7 @@ class TOVString;
 /// Gives 0 when the length of iValue lies within iMinimum..iMaximum (a negative maximum
 /// means none); otherwise raises the length error of iOption for iValue and gives its
 /// failure code.
-long TOVCmdLnCheckLength(const TOVCmdLnOpt& iOption, const TOVString& iValue, int iMinimum,
-                         int iMaximum);
+[[nodiscard]] long TOVCmdLnCheckLength(const TOVCmdLnOpt& iOption, const TOVString& iValue,
+                                       int iMinimum, int iMaximum);
 
 #endif

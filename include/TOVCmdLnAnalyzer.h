@@ -42,7 +42,7 @@ public:
   /// Reads the count words (without the command name), fills the options and runs the
   /// checks. Gives 0, or the failure code of the pending error that says what was wrong;
   /// when help was asked for, that error carries the help text (information, code 1).
-  virtual long Analyze(const char** iWords, int iCount);
+  [[nodiscard]] virtual long Analyze(const char** iWords, int iCount);
   /// Returns every option, then every manager, to its state before Analyze.
   virtual void Reset();
 
@@ -62,8 +62,9 @@ private:
   TOVCmdLnOptMngr* OptMngrAt(int i) const;
   /// Gives iWord to the current option (or to the positional one when the current one
   /// is full); iCurrent may change.
-  long GiveArgument(const char* iWord, TOVCmdLnOpt*& ioCurrent, TOVCmdLnOpt* iAssociated);
-  long RunChecks();
+  [[nodiscard]] long GiveArgument(const char* iWord, TOVCmdLnOpt*& ioCurrent,
+                                  TOVCmdLnOpt* iAssociated);
+  [[nodiscard]] long RunChecks();
 
   MORUnicodeString _CommandName;
   TOVParamNLSMsgBldrRfHndlr _HShortUsageBldr;

@@ -24,7 +24,7 @@ public:
   ~TOVCmdLnHelpMngr() override;
 
   /// Success when the help option was not given; else raises the help.
-  long Check() override;
+  [[nodiscard]] long Check() override;
   /// Nothing to reset: the help option is reset as an option.
   void Reset() override;
   /// The short usage, one line per described option, then the explained usage after an

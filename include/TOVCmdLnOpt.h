@@ -49,11 +49,11 @@ public:
   virtual unsigned int AcceptsOneMoreArgument() const = 0;
   /// Stores iArgument; gives 0, or a failure code with a pending error when the option
   /// cannot take it.
-  virtual long AddArgument(const char* iArgument) = 0;
+  [[nodiscard]] virtual long AddArgument(const char* iArgument) = 0;
   /// A handler on the usage builder (the option's help line); empty when none.
   virtual TOVNLSMsgBldrRfHndlr GetHUsageBldr() const;
   /// The mandatory check: fails when the option is mandatory and was not given.
-  virtual long Check() const;
+  [[nodiscard]] virtual long Check() const;
   /// Back to the freshly constructed state.
   virtual void Reset();
   /// The non-empty names joined by "|".

@@ -18,7 +18,7 @@ public:
   TOVCmdLnOptMngr& operator=(const TOVCmdLnOptMngr&) = delete;
 
   /// 0, or the failure code of the pending error that says what is wrong.
-  virtual long Check() = 0;
+  [[nodiscard]] virtual long Check() = 0;
   /// Back to the state before analysis.
   virtual void Reset() = 0;
   virtual const TOVCmdLnAnalyzer& GetCmdLnAnalyzer() const;

@@ -22,9 +22,9 @@ public:
   /// 1 while the maximum is not reached.
   unsigned int AcceptsOneMoreArgument() const override;
   /// Adds the argument; one beyond the maximum fails.
-  long AddArgument(const char* iArgument) override;
+  [[nodiscard]] long AddArgument(const char* iArgument) override;
   /// The mandatory check, then, when given: the count must lie within the bounds.
-  long Check() const override;
+  [[nodiscard]] long Check() const override;
   /// Not defined and a count of 0 (the container keeps its strings).
   void Reset() override;
 

@@ -16,7 +16,7 @@ public:
                                        int iMaximum);
   ~TOVCmdLnOptMultiArgElementLengthMngr() override;
 
-  long Check() override;
+  [[nodiscard]] long Check() override;
   void Reset() override;
 
 private:

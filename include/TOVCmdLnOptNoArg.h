@@ -15,7 +15,7 @@ public:
   unsigned int IsTheLastOption() const override;
   unsigned int AcceptsOneMoreArgument() const override;
   /// Always fails: the option takes no argument.
-  long AddArgument(const char* iArgument) override;
+  [[nodiscard]] long AddArgument(const char* iArgument) override;
 };
 
 #endif

@@ -20,9 +20,9 @@ public:
   /// 1 while no value was stored.
   unsigned int AcceptsOneMoreArgument() const override;
   /// Stores the value; a second value fails.
-  long AddArgument(const char* iArgument) override;
+  [[nodiscard]] long AddArgument(const char* iArgument) override;
   /// The mandatory check, then: given with a required value, but without it, fails.
-  long Check() const override;
+  [[nodiscard]] long Check() const override;
   /// Not defined and no value (the caller's string keeps the last value).
   void Reset() override;
 

@@ -18,7 +18,7 @@ public:
   /// oText receives what comes before the last iSeparator (the whole value when there is
   /// none) and oNumber the decimal integer after it. Fails when the separator is missing
   /// or the integer part is empty, not wholly a number or outside the range of int.
-  virtual long Convert(char iSeparator, TOVString& oText, int& oNumber);
+  [[nodiscard]] virtual long Convert(char iSeparator, TOVString& oText, int& oNumber);
 
 private:
   const TOVCmdLnOptOneArg* _pOption;

@@ -15,7 +15,7 @@ public:
                               int iMinimum, int iMaximum);
   ~TOVCmdLnOptOneArgLengthMngr() override;
 
-  long Check() override;
+  [[nodiscard]] long Check() override;
   void Reset() override;
 
 private:

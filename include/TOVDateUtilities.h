@@ -36,38 +36,38 @@ public:
   static TOVString ConvertDateToStringForProgram(const TOVDate& iDate);
   /// Reads a date with its full time into oDate; gives 0, or the failure code of a
   /// pending error ("TOVBC" 7722 to 7734) leaving oDate unchanged.
-  static long ConvertStringForProgramToDate(const TOVString& iText,
-                                            const TOVNLSMsgBldrRfHndlr& iRequest,
-                                            const TOVNLSMsgBldrRfHndlr& iAdvice, TOVDate& oDate);
+  [[nodiscard]] static long ConvertStringForProgramToDate(const TOVString& iText,
+                                                          const TOVNLSMsgBldrRfHndlr& iRequest,
+                                                          const TOVNLSMsgBldrRfHndlr& iAdvice,
+                                                          TOVDate& oDate);
   /// Reads a date whose time part is optional (midnight when absent); oTimeGiven tells
   /// whether an hour was given.
-  static long ConvertStringForProgramToDate(const TOVString& iText,
-                                            const TOVNLSMsgBldrRfHndlr& iRequest,
-                                            const TOVNLSMsgBldrRfHndlr& iAdvice,
-                                            unsigned int& oTimeGiven, TOVDate& oDate);
+  [[nodiscard]] static long ConvertStringForProgramToDate(const TOVString& iText,
+                                                          const TOVNLSMsgBldrRfHndlr& iRequest,
+                                                          const TOVNLSMsgBldrRfHndlr& iAdvice,
+                                                          unsigned int& oTimeGiven, TOVDate& oDate);
   /// Reads a time span into the six outputs (each non-negative); gives 0, or the failure
   /// code of a pending error ("TOVBC" 7729).
-  static long ConvertStringForProgramToTimeSpan(const TOVString& iText,
-                                                const TOVNLSMsgBldrRfHndlr& iRequest,
-                                                const TOVNLSMsgBldrRfHndlr& iAdvice, int& oYears,
-                                                int& oMonths, int& oDays, int& oHours,
-                                                int& oMinutes, int& oSeconds);
+  [[nodiscard]] static long
+  ConvertStringForProgramToTimeSpan(const TOVString& iText, const TOVNLSMsgBldrRfHndlr& iRequest,
+                                    const TOVNLSMsgBldrRfHndlr& iAdvice, int& oYears, int& oMonths,
+                                    int& oDays, int& oHours, int& oMinutes, int& oSeconds);
   /// Adds (iAdd not 0) or subtracts the span: days and time in local time first, then
   /// years and months on the calendar fields (the day lowered to the month's last one when
   /// needed). A span that is too large or negative, a date outside 1970 to 2037 or a
   /// result outside them gives the failure code of a pending error ("TOVBC" 7735). The
   /// date must be set.
-  static long AddTimeSpanToDate(TOVDate& ioDate, int iYears, int iMonths, int iDays, int iHours,
-                                int iMinutes, int iSeconds, unsigned int iAdd,
-                                const TOVNLSMsgBldrRfHndlr& iRequest,
-                                const TOVNLSMsgBldrRfHndlr& iAdvice);
+  [[nodiscard]] static long AddTimeSpanToDate(TOVDate& ioDate, int iYears, int iMonths, int iDays,
+                                              int iHours, int iMinutes, int iSeconds,
+                                              unsigned int iAdd,
+                                              const TOVNLSMsgBldrRfHndlr& iRequest,
+                                              const TOVNLSMsgBldrRfHndlr& iAdvice);
 
 protected:
   /// Reads a date; the time part is optional when oTimeGiven is not null.
-  static long ProtectedConvertStringForProgramToDate(const TOVString& iText,
-                                                     const TOVNLSMsgBldrRfHndlr& iRequest,
-                                                     const TOVNLSMsgBldrRfHndlr& iAdvice,
-                                                     unsigned int* oTimeGiven, TOVDate& oDate);
+  [[nodiscard]] static long ProtectedConvertStringForProgramToDate(
+      const TOVString& iText, const TOVNLSMsgBldrRfHndlr& iRequest,
+      const TOVNLSMsgBldrRfHndlr& iAdvice, unsigned int* oTimeGiven, TOVDate& oDate);
 };
 
 #endif

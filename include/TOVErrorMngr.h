@@ -30,7 +30,7 @@ public:
   virtual void DisplayAndForgetError(long rc);
   /// 0 without main error; else the main error becomes pending again and its return code
   /// is given.
-  virtual long ReturnSuccessOrError() const;
+  [[nodiscard]] virtual long ReturnSuccessOrError() const;
   /// Replaces the main error (a reference is taken); gives 0.
   virtual long SetMainError(MORError* error);
   /// Sets error to the main error with a new reference (null when none); gives 0.

@@ -35,45 +35,49 @@ public:
   static void ReplaceSeparators(const TOVString& iPath, char iSeparator, TOVString& oPath);
 
   /// fopen; oStream is set in every case (null on failure). Message "0201".
-  static long FileOpen(const TOVString& iPath, const TOVString& iMode, FILE*& oStream);
+  [[nodiscard]] static long FileOpen(const TOVString& iPath, const TOVString& iMode,
+                                     FILE*& oStream);
   /// fclose. Message "0202".
-  static long FileClose(FILE* iStream, const TOVString& iPath);
+  [[nodiscard]] static long FileClose(FILE* iStream, const TOVString& iPath);
   /// fgets into a buffer of iSize bytes (at least 1); at end of file oEndOfFile is 1 and the
   /// buffer empty, which is a success. Message "0205".
-  static long FileGetString(char* oBuffer, int iSize, FILE* iStream, unsigned int& oEndOfFile,
-                            const TOVString& iPath);
+  [[nodiscard]] static long FileGetString(char* oBuffer, int iSize, FILE* iStream,
+                                          unsigned int& oEndOfFile, const TOVString& iPath);
   /// fputs. Message "0203".
-  static long FilePutString(const char* iText, FILE* iStream, const TOVString& iPath);
+  [[nodiscard]] static long FilePutString(const char* iText, FILE* iStream, const TOVString& iPath);
   /// fread; a short count without a stream error is a success. Message "0209".
-  static long FileRead(void* oBuffer, size_t iElementSize, unsigned int iNbElements, FILE* iStream,
-                       unsigned int& oNbRead, const TOVString& iPath);
+  [[nodiscard]] static long FileRead(void* oBuffer, size_t iElementSize, unsigned int iNbElements,
+                                     FILE* iStream, unsigned int& oNbRead, const TOVString& iPath);
   /// fwrite; a short count without a stream error is a success. Message "0212".
-  static long FileWrite(const void* iBuffer, size_t iElementSize, unsigned int iNbElements,
-                        FILE* iStream, unsigned int& oNbWritten, const TOVString& iPath);
+  [[nodiscard]] static long FileWrite(const void* iBuffer, size_t iElementSize,
+                                      unsigned int iNbElements, FILE* iStream,
+                                      unsigned int& oNbWritten, const TOVString& iPath);
   /// fseek with SEEK_SET, SEEK_CUR or SEEK_END. Message "0210".
-  static long FileSeek(FILE* iStream, long iOffset, int iOrigin, const TOVString& iPath);
+  [[nodiscard]] static long FileSeek(FILE* iStream, long iOffset, int iOrigin,
+                                     const TOVString& iPath);
   /// ftell; oPosition is -1 on failure. Message "0211".
-  static long FileTell(FILE* iStream, long& oPosition, const TOVString& iPath);
+  [[nodiscard]] static long FileTell(FILE* iStream, long& oPosition, const TOVString& iPath);
   /// mkdir with iMode (less the process's umask). Message "0206".
-  static long MkDir(const TOVString& iPath, unsigned int iMode);
+  [[nodiscard]] static long MkDir(const TOVString& iPath, unsigned int iMode);
   /// chdir. Message "0214".
-  static long ChDir(const TOVString& iPath);
+  [[nodiscard]] static long ChDir(const TOVString& iPath);
   /// rename. Message "0215" with both paths.
-  static long Rename(const TOVString& iOldPath, const TOVString& iNewPath);
+  [[nodiscard]] static long Rename(const TOVString& iOldPath, const TOVString& iNewPath);
   /// remove of a file; a missing file is a success when iIgnoreIfMissing is not 0.
   /// Message "0207".
-  static long FileRemove(const TOVString& iPath, unsigned int iIgnoreIfMissing);
+  [[nodiscard]] static long FileRemove(const TOVString& iPath, unsigned int iIgnoreIfMissing);
   /// rmdir; a missing directory is a success when iIgnoreIfMissing is not 0. Message "0208".
-  static long DirRemove(const TOVString& iPath, unsigned int iIgnoreIfMissing);
+  [[nodiscard]] static long DirRemove(const TOVString& iPath, unsigned int iIgnoreIfMissing);
   /// What iPath is: oExists 1 when it exists, oIsDirectory 16 for a directory (else 0),
   /// oSecondFlag always 0. A missing path is a success with every flag 0. Message "0213".
-  static long ElementType(const TOVString& iPath, unsigned int& oExists, unsigned int& oSecondFlag,
-                          unsigned int& oIsDirectory);
+  [[nodiscard]] static long ElementType(const TOVString& iPath, unsigned int& oExists,
+                                        unsigned int& oSecondFlag, unsigned int& oIsDirectory);
   /// oEqual 1 when every file of iFilePathSet (TOVString paths, at least two, else the
   /// process stops) has the same bytes as the first. Sizes are compared before any byte is
   /// read; files are read in blocks with constant memory. Stops at the first failing
   /// operation and gives its code, oEqual then meaning nothing.
-  static long CompareFileContents(const TOVVector& iFilePathSet, unsigned int& oEqual);
+  [[nodiscard]] static long CompareFileContents(const TOVVector& iFilePathSet,
+                                                unsigned int& oEqual);
 
   /// The characters that a portable file name must not hold besides those below 32.
   static const char* GetWindowsFileNameForbiddenCharacters();

@@ -28,11 +28,11 @@ public:
 
   /// Opens the file for writing (created, or emptied when it exists); the name of a
   /// directory fails with "TOVCMD" "6030". Gives a status.
-  virtual long OpenFile();
+  [[nodiscard]] virtual long OpenFile();
   /// Closes the file. Gives the failure of the first failed write when there was one (its
   /// error becomes the pending one), else the status of the close. The display can then
   /// be opened again.
-  virtual long CloseFile();
+  [[nodiscard]] virtual long CloseFile();
 
 private:
   void CheckOpen() const;

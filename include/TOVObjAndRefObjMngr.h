@@ -26,12 +26,12 @@ public:
   /// Takes processor (not owned), telling the previous one and the new one.
   virtual void SetProcessor(TOVObjAndRefObjProcessor* processor);
   /// Empties the sets and prepares the processor; gives its code.
-  virtual long Initialize();
+  [[nodiscard]] virtual long Initialize();
   /// Classifies object and files it; an object already known is left alone.
-  virtual long AddObjAndRefObj(MORBaseUnknown* object);
+  [[nodiscard]] virtual long AddObjAndRefObj(MORBaseUnknown* object);
   /// One completion pass over the objects to complete; the objects added meanwhile wait
   /// for the next pass.
-  virtual long CompleteAndAddRefObj();
+  [[nodiscard]] virtual long CompleteAndAddRefObj();
   /// Lets the processor go.
   virtual void Terminate();
 
@@ -40,9 +40,9 @@ protected:
   virtual TOVObjAndRefObjProcessor& GetProcessor() const;
   /// Deals with what object refers to; clears complete (preset to 1) when the object
   /// cannot be finished yet.
-  virtual long HandleRefObj(MORBaseUnknown* object, unsigned int& complete) = 0;
+  [[nodiscard]] virtual long HandleRefObj(MORBaseUnknown* object, unsigned int& complete) = 0;
   /// Deals with an object found complete.
-  virtual long HandleObj(MORBaseUnknown* object) = 0;
+  [[nodiscard]] virtual long HandleObj(MORBaseUnknown* object) = 0;
 
 private:
   /// 1 when the object is in one of the three sets (the current to-complete set), or

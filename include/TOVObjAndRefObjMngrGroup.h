@@ -17,13 +17,13 @@ public:
   /// The managers (each a TOVObjAndRefObjMngr), in the order they are run.
   virtual const TOVContainer& GetMngrs() const = 0;
   /// Initialize of each manager; stops at the first non-zero code and gives it.
-  virtual long Initialize();
+  [[nodiscard]] virtual long Initialize();
   /// What the derived group does with the treated objects once the analysis is done;
   /// the library itself never calls it.
-  virtual long TreatObjs() = 0;
+  [[nodiscard]] virtual long TreatObjs() = 0;
   /// Rounds of completion passes over the managers with objects to complete, until a
   /// round finds none; a non-zero code stops everything and is given back.
-  virtual long Analyze();
+  [[nodiscard]] virtual long Analyze();
   /// Terminate of each manager.
   virtual void Terminate();
 };

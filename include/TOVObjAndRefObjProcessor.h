@@ -23,11 +23,11 @@ public:
   ~TOVObjAndRefObjProcessor() override;
 
   /// Called by a manager's Initialize; gives a status code.
-  virtual long InitProcessing() = 0;
+  [[nodiscard]] virtual long InitProcessing() = 0;
   /// 0 not to treat, 1 to treat, 2 to treat but not complete.
   virtual int ClassifyObj(MORBaseUnknown* object) = 0;
   /// Called at the start of each completion pass; gives a status code.
-  virtual long PrepareCompletion() = 0;
+  [[nodiscard]] virtual long PrepareCompletion() = 0;
   /// Called when a manager takes the processor.
   virtual void AttachMngr(TOVObjAndRefObjMngr& manager) = 0;
   /// Called when a manager lets it go.

@@ -25,10 +25,10 @@ TOVParamNLSMsgBldrCtlgRfHndlr TOVCatalogMsg(const char* catalog, const char* msg
 
 /// Makes a TOVError of the three builders (each may be empty), type and rc, raised at
 /// file and line, the pending error; gives its failure code.
-TOVBASIC_API long TOVRaiseError(const char* file, int line, const TOVNLSMsgBldrRfHndlr& request,
-                                const TOVNLSMsgBldrRfHndlr& diagnostic,
-                                const TOVNLSMsgBldrRfHndlr& advice,
-                                MORErrorType type = MORCriticalError, long rc = E_FAIL);
+[[nodiscard]] TOVBASIC_API long
+TOVRaiseError(const char* file, int line, const TOVNLSMsgBldrRfHndlr& request,
+              const TOVNLSMsgBldrRfHndlr& diagnostic, const TOVNLSMsgBldrRfHndlr& advice,
+              MORErrorType type = MORCriticalError, long rc = E_FAIL);
 
 /// The success code of an operation ending at file and line.
 TOVBASIC_API long TOVReturnSuccess(const char* file, int line);

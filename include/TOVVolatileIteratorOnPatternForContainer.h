@@ -18,7 +18,7 @@ public:
                                            TOVConvertor* conv);
   ~TOVVolatileIteratorOnPatternForContainer() override;
 
-  long Next(const MORBaseUnknown*& out) override;
+  [[nodiscard]] long Next(const MORBaseUnknown*& out) override;
   /// Fatal before the first GoToFirst.
   const MORBaseUnknown* Next() override;
   void GoToFirst(const MORBaseUnknown* pattern) override;

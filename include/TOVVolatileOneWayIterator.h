@@ -12,7 +12,7 @@ public:
   ~TOVVolatileOneWayIterator() override;
 
   /// Stores the next object (null at the end) in out; gives a status (0: success).
-  virtual long Next(const MORBaseUnknown*& out) = 0;
+  [[nodiscard]] virtual long Next(const MORBaseUnknown*& out) = 0;
   /// The next object, null at the end.
   virtual const MORBaseUnknown* Next() = 0;
 };

@@ -15,7 +15,7 @@ public:
   TOVVolatileOneWayIteratorForContainer(const TOVContainer& container, TOVConvertor* conv);
   ~TOVVolatileOneWayIteratorForContainer() override;
 
-  long Next(const MORBaseUnknown*& out) override;
+  [[nodiscard]] long Next(const MORBaseUnknown*& out) override;
   const MORBaseUnknown* Next() override;
 
 private:

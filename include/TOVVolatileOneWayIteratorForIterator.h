@@ -14,7 +14,7 @@ public:
   TOVVolatileOneWayIteratorForIterator(TOVOneWayIterator& source, TOVConvertor* conv);
   ~TOVVolatileOneWayIteratorForIterator() override;
 
-  long Next(const MORBaseUnknown*& out) override;
+  [[nodiscard]] long Next(const MORBaseUnknown*& out) override;
   const MORBaseUnknown* Next() override;
 
 private:

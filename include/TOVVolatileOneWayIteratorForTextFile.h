@@ -37,7 +37,7 @@ public:
   /// Sets out to the next line (null at the end of the file) and gives 0; on a read
   /// error or a line over the fixed maximum sets out to null and gives the failure code
   /// of the pending error. Reading goes on after an over-long line's first part.
-  long Next(const MORBaseUnknown*& out) override;
+  [[nodiscard]] long Next(const MORBaseUnknown*& out) override;
   /// The next line, null at the end of the file; a failure is a fatal internal error.
   const MORBaseUnknown* Next() override;
   /// Sets the number of the last line read (negative: stop counting).
@@ -55,11 +55,11 @@ public:
 
 private:
   void CountLine();
-  long Read(char* at, size_t room, unsigned int& eof);
-  long NextGrowing(const MORBaseUnknown*& out);
-  long LookPastMaximum(size_t used, const MORBaseUnknown*& out);
-  long Deliver(size_t length, const MORBaseUnknown*& out);
-  long TooLong(size_t used, const char* more, const MORBaseUnknown*& out);
+  [[nodiscard]] long Read(char* at, size_t room, unsigned int& eof);
+  [[nodiscard]] long NextGrowing(const MORBaseUnknown*& out);
+  [[nodiscard]] long LookPastMaximum(size_t used, const MORBaseUnknown*& out);
+  [[nodiscard]] long Deliver(size_t length, const MORBaseUnknown*& out);
+  [[nodiscard]] long TooLong(size_t used, const char* more, const MORBaseUnknown*& out);
 
   TOVString _FileName;
   FILE* _pStream;

@@ -10,7 +10,7 @@ public:
   explicit TOVVolatileOneWayIteratorOnOneObject(const MORBaseUnknown* obj);
   ~TOVVolatileOneWayIteratorOnOneObject() override;
 
-  long Next(const MORBaseUnknown*& out) override;
+  [[nodiscard]] long Next(const MORBaseUnknown*& out) override;
   /// The object on the first call, then null.
   const MORBaseUnknown* Next() override;
   /// Arms the iterator again with obj.

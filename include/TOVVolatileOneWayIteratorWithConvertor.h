@@ -13,7 +13,7 @@ public:
   TOVVolatileOneWayIteratorWithConvertor(TOVVolatileOneWayIterator& source, TOVConvertor& conv);
   ~TOVVolatileOneWayIteratorWithConvertor() override;
 
-  long Next(const MORBaseUnknown*& out) override;
+  [[nodiscard]] long Next(const MORBaseUnknown*& out) override;
   const MORBaseUnknown* Next() override;
 
 private:

@@ -84,8 +84,8 @@ public:
   /// and gives E_FAIL. An error whose return code is not a failure code gets E_FAIL, so
   /// that a failure never reads as success. file and line fill an error that has no
   /// source place yet. object, the one that failed, is not kept.
-  static long GetReturn(int severity, MORError* error, MORBaseUnknown* object, const char* file,
-                        int line);
+  [[nodiscard]] static long GetReturn(int severity, MORError* error, MORBaseUnknown* object,
+                                      const char* file, int line);
 
 private:
   unsigned int _Id;

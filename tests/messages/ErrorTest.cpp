@@ -159,10 +159,11 @@ TEST_F(NoPendingError, ReplaceLastErrorRequestChangesOnlyATOVError) {
 TEST_F(NoPendingError, MakingAnErrorPendingAgainKeepsItsCount) {
   TOVError* error = new TOVError("f", 1, None, Fixed("D"), None, MORCriticalError, E_FAIL);
   error->AddRef(); // ours
-  MORError::GetReturn(2, error, nullptr, "f", 1);
+  EXPECT_EQ(E_FAIL, MORError::GetReturn(2, error, nullptr, "f", 1));
   error->AddRef();
-  MORError::GetReturn(2, error, nullptr, "f", 1); // the same error, a second reference given
-  EXPECT_EQ(error->GetRefCount(), 2);             // ours and the pending one
+  // The same error, a second reference given.
+  EXPECT_EQ(E_FAIL, MORError::GetReturn(2, error, nullptr, "f", 1));
+  EXPECT_EQ(error->GetRefCount(), 2); // ours and the pending one
   MORCleanLastError();
   EXPECT_EQ(error->GetRefCount(), 1);
   error->Release();

@@ -80,7 +80,7 @@ TEST(Error, SuccessAndFailureThroughGetReturn) {
   int deleted2 = 0;
   MORError* second = new CountedError(E_FAIL, &deleted2);
   second->Setup("kept.cpp", 5);
-  MORError::GetReturn(2, second, nullptr, "other.cpp", 9);
+  EXPECT_EQ(E_FAIL, MORError::GetReturn(2, second, nullptr, "other.cpp", 9));
   EXPECT_EQ(deleted, 1);
   EXPECT_EQ(second->GetSourceLineNumber(), 5);
 
@@ -109,14 +109,16 @@ TEST(Error, SuccessAndFailureThroughGetReturn) {
 TEST(Error, PendingErrorBelongsToItsThread) {
   MORCleanLastError();
   int deletedMain = 0;
-  MORError::GetReturn(2, new CountedError(E_FAIL, &deletedMain), nullptr, "main.cpp", 1);
+  EXPECT_EQ(E_FAIL,
+            MORError::GetReturn(2, new CountedError(E_FAIL, &deletedMain), nullptr, "main.cpp", 1));
 
   int deletedOther = 0;
   bool otherSawMain = true;
   bool otherSawOwn = false;
   std::thread other([&] {
     otherSawMain = MORGetLastError(E_FAIL, nullptr) != nullptr;
-    MORError::GetReturn(2, new CountedError(E_FAIL, &deletedOther), nullptr, "t.cpp", 1);
+    EXPECT_EQ(E_FAIL,
+              MORError::GetReturn(2, new CountedError(E_FAIL, &deletedOther), nullptr, "t.cpp", 1));
     MORError* own = MORGetLastError(E_FAIL, nullptr);
     otherSawOwn = own != nullptr;
     if (own != nullptr)

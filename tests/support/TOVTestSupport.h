@@ -52,7 +52,13 @@ void WriteFile(const std::string& path, const std::string& text);
 
 } // namespace tovtest
 
-/// Checks that statement stops the process with the fatal report of message.
-#define EXPECT_FATAL(statement, message) EXPECT_DEATH(statement, ::tovtest::FatalText(message))
+/// Checks that statement stops the process with the fatal report of message. The statement
+/// never returns, so a status it would give is not looked at.
+#define EXPECT_FATAL(statement, message)                                                           \
+  {                                                                                                \
+    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wunused-result\"")           \
+        EXPECT_DEATH(statement, ::tovtest::FatalText(message));                                    \
+    _Pragma("GCC diagnostic pop")                                                                  \
+  }
 
 #endif

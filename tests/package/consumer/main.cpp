@@ -1,21 +1,15 @@
-// A program that uses the installed library as any user would: a cleaner, a class of its
-// own held by a reference handler, the standard streams and the version.
-#include "MORBaseUnknownRfHndlr.h"
+// A program that uses the installed library as any user would, through TOV classes only:
+// a cleaner, strings kept in order by a sorted vector, the standard streams and the
+// version. Its objects live on the stack, so that, linked with --as-needed, it needs
+// libTOVBasic alone, which must then find the runtime library by itself.
 #include "TOVGlobalObjectCleaner.h"
-#include "TOVMacro.h"
 #include "TOVOFStream.h"
+#include "TOVSortedVector.h"
+#include "TOVString.h"
+#include "TOVStringExtCharsCmp.h"
 #include "TOVVersion.h"
 
 #include <cstring>
-
-class Greeting : public MORBaseUnknown {
-  TOV_DECLARE_CLASS(Greeting)
-public:
-  const char* Text() const { return "hello from the installed package"; }
-};
-TOV_IMPLEMENT_CLASS(Greeting, MORBaseUnknown)
-
-TOV_DECLARE_RFHNDLR(Greeting, MORBaseUnknownRfHndlr)
 
 static int Fail(const char* what) {
   TOVStderr << "consumer: " << what << endl;
@@ -27,13 +21,24 @@ int main() {
   if (std::strcmp(TOVGetVersion(), EXPECTED_VERSION) != 0)
     return Fail("the library's version differs from the package's");
 
-  GreetingRfHndlr first(TOVRfHndlrNoAddRef, new Greeting);
-  GreetingRfHndlr second(first);
-  if (first->GetRefCount() != 2)
-    return Fail("a copied handler does not share its object");
-  if (!second->IsAKindOf("MORBaseUnknown") || std::strcmp(second->IsA(), "Greeting") != 0)
-    return Fail("the class of the object is not known to the runtime");
+  TOVString words[] = {"package", "installed", "the", "from", "hello"};
+  TOVSortedVector sorted(TOVStringExtCharsCmp::GetGlobal(), TOVContainerNothingAtDelete);
+  for (TOVString& word : words)
+    sorted.Add(&word, 0);
+  if (sorted.Size() != 5)
+    return Fail("the sorted vector lost a word");
+  sorted.Sort();
 
-  TOVStdout << second->Text() << ", version " << TOVGetVersion() << endl;
+  // Joined in the order of the vector: alphabetical.
+  TOVString text;
+  for (int i = 0; i < sorted.Size(); ++i) {
+    if (i > 0)
+      text += " ";
+    text += *static_cast<TOVString*>(sorted[i]);
+  }
+  if (text != "from hello installed package the")
+    return Fail("the sorted vector is out of order");
+
+  TOVStdout << "hello from the installed package, version " << TOVGetVersion() << endl;
   return 0;
 }
