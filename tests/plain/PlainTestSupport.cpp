@@ -4,9 +4,11 @@
 #include "TOVPendingError.h"
 #include "TOVTestSupport.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -73,6 +75,17 @@ std::string TakeReport() {
   }
   error->Release();
   return summary;
+}
+
+void WithoutDescriptors(void (*call)()) {
+  struct rlimit saved;
+  getrlimit(RLIMIT_NOFILE, &saved);
+  struct rlimit none = {3, saved.rlim_max};
+  setrlimit(RLIMIT_NOFILE, &none);
+  call();
+  const int error = errno;
+  setrlimit(RLIMIT_NOFILE, &saved);
+  errno = error;
 }
 
 std::string TempDir() {

@@ -23,6 +23,10 @@ ChildRun RunInChild(const std::function<void()>& body);
 /// "none" when no error is pending.
 std::string TakeReport();
 
+/// Makes call with no file descriptor left to open, then gives them back (the errno of
+/// call is kept), so that what reports the failure has descriptors again.
+void WithoutDescriptors(void (*call)());
+
 /// A process-unique empty temporary directory.
 std::string TempDir();
 

@@ -138,12 +138,7 @@ TEST_F(SockError, UnexpectedErrorsAbortWithTheirLine) {
          connect(fd, AddressPointer, sizeof Address);
        },
        SOCK_OP_CONNECT, "Unexpected connect error (10056).\n"},
-      {0,
-       [] {
-         struct rlimit limit = {3, 3};
-         setrlimit(RLIMIT_NOFILE, &limit);
-         socket(AF_INET, SOCK_STREAM, 0);
-       },
+      {0, [] { plaintest::WithoutDescriptors([] { socket(AF_INET, SOCK_STREAM, 0); }); },
        SOCK_OP_SOCKET, "Two many open files for one process.\n"},
       {10014, nullptr, SOCK_OP_GETHOST, "Invalid host buffer\n"},
       {10014, nullptr, SOCK_OP_RECV, "Unexptected recv error (10014).\n"},

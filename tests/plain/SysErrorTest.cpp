@@ -105,13 +105,8 @@ TEST_F(SysError, FatalInternalErrorsAbortWithTheirLine) {
        "Not a regular file (\"p\") or invalid parameter.\n"},
       {0, [] { read(open("file", O_RDONLY), BadAddress, 1); }, SYS_OP_READ,
        "Wrong buffer address (\"p\").\n"},
-      {0,
-       [] {
-         struct rlimit limit = {3, 3};
-         setrlimit(RLIMIT_NOFILE, &limit);
-         open("file", O_RDONLY);
-       },
-       SYS_OP_OPEN, "Two many open files for one process (\"p\").\n"},
+      {0, [] { plaintest::WithoutDescriptors([] { open("file", O_RDONLY); }); }, SYS_OP_OPEN,
+       "Two many open files for one process (\"p\").\n"},
       {ENFILE, nullptr, SYS_OP_MKDIR, "Two many open files in the system (\"p\").\n"},
       {0, [] { getcwd(ShortBuffer, 1); }, SYS_OP_GETCWD, "getcwd buffer too small\n"},
       {0, [] { rename("dir", "dir/sub/in"); }, SYS_OP_RENAME,
