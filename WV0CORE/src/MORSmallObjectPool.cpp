@@ -1,0 +1,350 @@
+#include "MORSmallObjectPool.h"
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <mutex>
+#include <new>
+#include <pthread.h>
+#include <sys/mman.h>
+
+namespace {
+
+constexpr size_t kGranule = 8;
+constexpr int kClasses = MORSmallObjectPool::kMaxSize / kGranule;
+constexpr uint32_t kNoClass = 0xffffffffu;
+
+/// A free block: the link of the free list it is on.
+struct FreeBlock {
+  FreeBlock* _pNext;
+};
+
+/// What the pool knows of one slab; kept apart from the slab, so that giving a slab back
+/// to the system loses nothing.
+struct Slab {
+  uint32_t _Class;   // kNoClass while the slab belongs to no class
+  uint32_t _Live;    // blocks handed out (to callers or to thread lists)
+  uint32_t _Carved;  // blocks carved so far from the start of the slab
+  uint32_t _Onlist;  // 1 while on its class's list of slabs with room
+  FreeBlock* _pFree; // blocks given back
+  Slab* _pNextRoom;  // links of its class's list of slabs with room
+  Slab* _pPreviousRoom;
+};
+
+/// The shared part of one size class.
+struct SizeClass {
+  std::mutex _Mutex;
+  Slab* _pRoom = nullptr; // slabs that have free or uncarved blocks
+};
+
+/// Free blocks that one thread keeps per class.
+struct ThreadCache {
+  FreeBlock* _pHead[kClasses];
+  uint32_t _Count[kClasses];
+};
+
+size_t BlockSize(int c) {
+  return (static_cast<size_t>(c) + 1) * kGranule;
+}
+
+uint32_t BlocksPerSlab(int c) {
+  return static_cast<uint32_t>(MORSmallObjectPool::kSlabSize / BlockSize(c));
+}
+
+/// The number of blocks that a thread takes or gives back at once: about 4 KiB.
+uint32_t Batch(int c) {
+  const size_t n = 4096 / BlockSize(c);
+  return static_cast<uint32_t>(n < 8 ? 8 : n > 64 ? 64 : n);
+}
+
+/// The pool's shared state, made once and never destroyed (objects are freed until the
+/// very end of the process).
+class Pool {
+public:
+  static Pool* Get() {
+    static Pool* const pool = new Pool;
+    return pool;
+  }
+  /// The pool if it exists, without making it.
+  static Pool* Existing() { return _pExisting.load(std::memory_order_acquire); }
+
+  bool Owns(const void* p) const { return reinterpret_cast<uintptr_t>(p) - _Base < _Size; }
+
+  Slab& SlabOf(const void* p) const {
+    return _pSlabs[(reinterpret_cast<uintptr_t>(p) - _Base) / MORSmallObjectPool::kSlabSize];
+  }
+
+  bool Usable() const { return _Base != 0; }
+
+  /// Takes up to n blocks of class c onto list; gives the number taken (0 when the
+  /// address range is exhausted).
+  uint32_t Take(int c, uint32_t n, FreeBlock*& list) {
+    SizeClass& sc = _Classes[c];
+    std::lock_guard<std::mutex> lock(sc._Mutex);
+    uint32_t taken = 0;
+    while (taken < n) {
+      Slab* slab = sc._pRoom;
+      if (slab == nullptr) {
+        slab = NewSlab(c);
+        if (slab == nullptr)
+          break;
+        PushRoom(sc, *slab);
+      }
+      while (taken < n && slab->_pFree != nullptr) {
+        FreeBlock* block = slab->_pFree;
+        slab->_pFree = block->_pNext;
+        block->_pNext = list;
+        list = block;
+        ++slab->_Live;
+        ++taken;
+      }
+      const uint32_t capacity = BlocksPerSlab(c);
+      char* start = SlabStart(*slab);
+      while (taken < n && slab->_Carved < capacity) {
+        FreeBlock* block = reinterpret_cast<FreeBlock*>(start + slab->_Carved * BlockSize(c));
+        ++slab->_Carved;
+        block->_pNext = list;
+        list = block;
+        ++slab->_Live;
+        ++taken;
+      }
+      if (slab->_pFree == nullptr && slab->_Carved == capacity)
+        PopRoom(sc, *slab);
+    }
+    return taken;
+  }
+
+  /// Gives back the first n blocks of list (all of class c); gives what follows them.
+  FreeBlock* GiveBack(int c, FreeBlock* list, uint32_t n) {
+    SizeClass& sc = _Classes[c];
+    std::lock_guard<std::mutex> lock(sc._Mutex);
+    for (uint32_t i = 0; i < n && list != nullptr; ++i) {
+      FreeBlock* block = list;
+      list = list->_pNext;
+      Slab& slab = SlabOf(block);
+      block->_pNext = slab._pFree;
+      slab._pFree = block;
+      if (--slab._Live == 0) {
+        if (slab._Onlist)
+          PopRoom(sc, slab);
+        ReleaseSlab(slab);
+      } else if (!slab._Onlist) {
+        PushRoom(sc, slab);
+      }
+    }
+    return list;
+  }
+
+  size_t SlabsInUse() {
+    std::lock_guard<std::mutex> lock(_SlabMutex);
+    return _InUse;
+  }
+
+private:
+  Pool() {
+    // A large range of addresses, reserved without committing memory: pages are made
+    // only when touched. Smaller ranges are tried when the process is limited.
+    for (size_t size = size_t(1) << 36; size >= (size_t(1) << 28); size /= 4) {
+      const size_t slabs = size / MORSmallObjectPool::kSlabSize;
+      void* range = Map(size + MORSmallObjectPool::kSlabSize);
+      if (range == nullptr)
+        continue;
+      void* info = Map(slabs * sizeof(Slab));
+      if (info == nullptr) {
+        munmap(range, size + MORSmallObjectPool::kSlabSize);
+        continue;
+      }
+      // Slabs start on a multiple of their size.
+      const uintptr_t start = reinterpret_cast<uintptr_t>(range);
+      _Base = (start + MORSmallObjectPool::kSlabSize - 1) & ~(MORSmallObjectPool::kSlabSize - 1);
+      _Size = size;
+      _SlabCount = slabs;
+      _pSlabs = static_cast<Slab*>(info);
+      break;
+    }
+    _pExisting.store(this, std::memory_order_release);
+  }
+
+  static void* Map(size_t size) {
+    void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    return p == MAP_FAILED ? nullptr : p;
+  }
+
+  char* SlabStart(const Slab& slab) const {
+    return reinterpret_cast<char*>(_Base) +
+           static_cast<size_t>(&slab - _pSlabs) * MORSmallObjectPool::kSlabSize;
+  }
+
+  static void PushRoom(SizeClass& sc, Slab& slab) {
+    slab._pPreviousRoom = nullptr;
+    slab._pNextRoom = sc._pRoom;
+    if (sc._pRoom != nullptr)
+      sc._pRoom->_pPreviousRoom = &slab;
+    sc._pRoom = &slab;
+    slab._Onlist = 1;
+  }
+
+  static void PopRoom(SizeClass& sc, Slab& slab) {
+    if (slab._pPreviousRoom != nullptr)
+      slab._pPreviousRoom->_pNextRoom = slab._pNextRoom;
+    else
+      sc._pRoom = slab._pNextRoom;
+    if (slab._pNextRoom != nullptr)
+      slab._pNextRoom->_pPreviousRoom = slab._pPreviousRoom;
+    slab._pNextRoom = slab._pPreviousRoom = nullptr;
+    slab._Onlist = 0;
+  }
+
+  /// A slab for class c: one given back before, else one never used; null when the
+  /// range is exhausted.
+  Slab* NewSlab(int c) {
+    std::lock_guard<std::mutex> lock(_SlabMutex);
+    Slab* slab = _pReleased;
+    if (slab != nullptr)
+      _pReleased = slab->_pNextRoom;
+    else if (_NeverUsed < _SlabCount)
+      slab = &_pSlabs[_NeverUsed++];
+    else
+      return nullptr;
+    *slab = Slab{static_cast<uint32_t>(c), 0, 0, 0, nullptr, nullptr, nullptr};
+    ++_InUse;
+    return slab;
+  }
+
+  /// Gives the pages of an emptied slab back to the system and keeps the slab for reuse.
+  void ReleaseSlab(Slab& slab) {
+    madvise(SlabStart(slab), MORSmallObjectPool::kSlabSize, MADV_DONTNEED);
+    std::lock_guard<std::mutex> lock(_SlabMutex);
+    slab = Slab{kNoClass, 0, 0, 0, nullptr, _pReleased, nullptr};
+    _pReleased = &slab;
+    --_InUse;
+  }
+
+  static std::atomic<Pool*> _pExisting;
+  uintptr_t _Base = 0;
+  size_t _Size = 0;
+  size_t _SlabCount = 0;
+  Slab* _pSlabs = nullptr;
+  SizeClass _Classes[kClasses];
+  std::mutex _SlabMutex; // guards the slab lists and counts below
+  size_t _NeverUsed = 0;
+  Slab* _pReleased = nullptr;
+  size_t _InUse = 0;
+};
+
+std::atomic<Pool*> Pool::_pExisting{nullptr};
+
+// Each thread's lists. The pointer alone is thread-local (initial-exec, so that reaching
+// it costs no call); a key's destructor gives the lists back when the thread ends, after
+// which the thread works on the shared lists directly.
+ThreadCache* const kThreadGone = reinterpret_cast<ThreadCache*>(1);
+__thread ThreadCache* tCache __attribute__((tls_model("initial-exec"))) = nullptr;
+pthread_key_t gCacheKey;
+
+void FlushCache(void* p) {
+  ThreadCache* cache = static_cast<ThreadCache*>(p);
+  Pool* pool = Pool::Existing();
+  for (int c = 0; c < kClasses; ++c)
+    if (cache->_Count[c] != 0)
+      pool->GiveBack(c, cache->_pHead[c], cache->_Count[c]);
+  tCache = kThreadGone;
+  std::free(cache);
+}
+
+ThreadCache* MakeCache() {
+  static const bool keyMade = pthread_key_create(&gCacheKey, FlushCache) == 0;
+  ThreadCache* cache = static_cast<ThreadCache*>(std::calloc(1, sizeof(ThreadCache)));
+  if (cache == nullptr || !keyMade || pthread_setspecific(gCacheKey, cache) != 0) {
+    std::free(cache);
+    return nullptr;
+  }
+  tCache = cache;
+  return cache;
+}
+
+int ClassOf(size_t size) {
+  return static_cast<int>((size + kGranule - 1) / kGranule) - 1;
+}
+
+} // namespace
+
+void* MORSmallObjectPool::Allocate(size_t size) {
+  if (size == 0 || size > kMaxSize)
+    return nullptr;
+  Pool* pool = Pool::Get();
+  if (!pool->Usable())
+    return nullptr;
+  const int c = ClassOf(size);
+  ThreadCache* cache = tCache;
+  if (cache == nullptr)
+    cache = MakeCache();
+  if (cache == nullptr || cache == kThreadGone) {
+    FreeBlock* block = nullptr;
+    return pool->Take(c, 1, block) != 0 ? block : nullptr;
+  }
+  if (cache->_pHead[c] == nullptr) {
+    cache->_Count[c] = pool->Take(c, Batch(c), cache->_pHead[c]);
+    if (cache->_Count[c] == 0)
+      return nullptr;
+  }
+  FreeBlock* block = cache->_pHead[c];
+  cache->_pHead[c] = block->_pNext;
+  --cache->_Count[c];
+  return block;
+}
+
+void MORSmallObjectPool::Free(void* p) {
+  if (p == nullptr)
+    return;
+  Pool* pool = Pool::Existing();
+  const int c = static_cast<int>(pool->SlabOf(p)._Class);
+  FreeBlock* block = static_cast<FreeBlock*>(p);
+  ThreadCache* cache = tCache;
+  if (cache == nullptr)
+    cache = MakeCache();
+  if (cache == nullptr || cache == kThreadGone) {
+    block->_pNext = nullptr;
+    pool->GiveBack(c, block, 1);
+    return;
+  }
+  block->_pNext = cache->_pHead[c];
+  cache->_pHead[c] = block;
+  // A thread keeps at most two batches; beyond, the older batch goes back.
+  const uint32_t batch = Batch(c);
+  if (++cache->_Count[c] >= 2 * batch) {
+    FreeBlock* keep = cache->_pHead[c];
+    FreeBlock* last = keep;
+    for (uint32_t i = 1; i < batch; ++i)
+      last = last->_pNext;
+    last->_pNext = pool->GiveBack(c, last->_pNext, batch);
+    cache->_Count[c] -= batch;
+  }
+}
+
+bool MORSmallObjectPool::Owns(const void* p) {
+  const Pool* pool = Pool::Existing();
+  return pool != nullptr && pool->Owns(p);
+}
+
+size_t MORSmallObjectPool::SlabsInUse() {
+  Pool* pool = Pool::Existing();
+  return pool != nullptr ? pool->SlabsInUse() : 0;
+}
+
+void* MORSmallObjectPool::New(size_t size) {
+  if (ServesObjects())
+    if (void* p = Allocate(size))
+      return p;
+  void* p = std::malloc(size == 0 ? 1 : size);
+  if (p == nullptr)
+    throw std::bad_alloc();
+  return p;
+}
+
+void MORSmallObjectPool::Delete(void* p) {
+  if (ServesObjects() && Owns(p))
+    Free(p);
+  else
+    std::free(p);
+}
