@@ -4,6 +4,7 @@
 #ifndef TOVPOINTERINDEX_H
 #define TOVPOINTERINDEX_H
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -54,6 +54,7 @@
 #include "TOVErrorDisplayToTerm.h"
 #include "TOVErrorMngr.h"
 #include "TOVExecGraphBuilder.h"
+#include "TOVExecGraphLinkOf.h"
 #include "TOVExecGraphNode.h"
 #include "TOVExecGraphNodeCmpStep.h"
 #include "TOVExecGraphNodeLink.h"

@@ -2,12 +2,12 @@
 #ifndef TOVEXECGRAPHNODELINK_H
 #define TOVEXECGRAPHNODELINK_H
 
-#include "TOVMacro.h"
+#include "TOVExecGraphLinkOf.h"
 
 class TOVExecGraphNode;
 
 /// Neither node is owned; the parent may be null.
-class TOVBASIC_API TOVExecGraphNodeLink : public MORBaseUnknown {
+class TOVBASIC_API TOVExecGraphNodeLink : public TOVExecGraphLinkOf<TOVExecGraphNode> {
   TOV_DECLARE_CLASS(TOVExecGraphNodeLink)
 
 public:
@@ -18,10 +18,6 @@ public:
 
   virtual TOVExecGraphNode* GetParentNode() const;
   virtual TOVExecGraphNode& GetNode() const;
-
-private:
-  TOVExecGraphNode* _pParentNode;
-  TOVExecGraphNode* _pNode;
 };
 
 #endif

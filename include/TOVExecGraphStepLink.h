@@ -2,12 +2,12 @@
 #ifndef TOVEXECGRAPHSTEPLINK_H
 #define TOVEXECGRAPHSTEPLINK_H
 
-#include "TOVMacro.h"
+#include "TOVExecGraphLinkOf.h"
 
 class TOVExecGraphStep;
 
 /// Neither step is owned; the parent is null for a root link.
-class TOVBASIC_API TOVExecGraphStepLink : public MORBaseUnknown {
+class TOVBASIC_API TOVExecGraphStepLink : public TOVExecGraphLinkOf<TOVExecGraphStep> {
   TOV_DECLARE_CLASS(TOVExecGraphStepLink)
 
 public:
@@ -18,10 +18,6 @@ public:
 
   virtual TOVExecGraphStep* GetParentStep() const;
   virtual TOVExecGraphStep& GetStep() const;
-
-private:
-  TOVExecGraphStep* _pParentStep;
-  TOVExecGraphStep* _pStep;
 };
 
 #endif

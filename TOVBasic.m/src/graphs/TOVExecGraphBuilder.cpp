@@ -1,4 +1,5 @@
 #include "TOVExecGraphBuilder.h"
+#include "TOVDenseGraph.h"
 #include "TOVExecGraphNode.h"
 #include "TOVExecGraphNodeLink.h"
 #include "TOVExecGraphNodeLinkCmpParentNode.h"
@@ -8,7 +9,6 @@
 #include "TOVFatalInternalError.h"
 #include "TOVHashTable.h"
 #include "TOVKindOf.h"
-#include "TOVPointerIndex.h"
 #include "TOVSortedVector.h"
 
 #include <algorithm>
@@ -16,33 +16,27 @@
 #include <vector>
 
 // The phases work on a dense view of the graph: every node gets an index (the nodes of
-// the node vector first, in its order), and the links of each parent are the entries
-// first[i] to first[i + 1] - 1 of one array, in the order of the sorted link vector. So
+// the node vector first, in its order), and the links of each parent are one slice of an
+// array, in the order of the sorted link vector (TOVDenseGraph). So
 // the links of a node are found once, in linear time overall, and the walks use arrays
 // instead of searches and tables of objects.
 
 namespace {
 
-/// Nodes and node links as arrays.
-struct NodeGraph {
-  TOVPointerIndex<TOVExecGraphNode> index;
-  std::vector<int> first; // links of node i: child[first[i]] .. child[first[i + 1] - 1]
-  std::vector<int> child;
+using NodeGraph = TOVDenseGraph<TOVExecGraphNode>;
+using StepGraph = TOVDenseGraph<TOVExecGraphStep>;
 
-  explicit NodeGraph(size_t expected) : index(expected) {}
-  int IndexOf(TOVExecGraphNode* node) { return index.IndexOf(node); }
-  TOVExecGraphNode& Node(int i) const { return *index.Items()[i]; }
-  size_t Size() const { return index.Size(); }
-};
-
-/// The view of nodes (may be null: nodes are then indexed as the links reach them) and
-/// of the links of nodeLinks; a link without parent node leads nowhere.
-NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks) {
+/// The view of nodes (may be null: nodes are then indexed as the links reach them, after
+/// the seeds) and of the links of nodeLinks; a link without parent node leads nowhere.
+NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks,
+                        const std::vector<TOVExecGraphNode*>& seeds = {}) {
   const int links = nodeLinks.Size();
   NodeGraph g(nodes != nullptr ? static_cast<size_t>(nodes->Size()) : static_cast<size_t>(links));
   if (nodes != nullptr)
     for (int i = 0; i < nodes->Size(); ++i)
       g.IndexOf(TOVCheckedCast<TOVExecGraphNode>((*nodes)[i]));
+  for (TOVExecGraphNode* seed : seeds)
+    g.IndexOf(seed);
   std::vector<std::pair<int, int>> pairs;
   pairs.reserve(links);
   for (int i = 0; i < links; ++i) {
@@ -52,17 +46,7 @@ NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks
     if (link->GetParentNode() != nullptr)
       pairs.emplace_back(g.IndexOf(link->GetParentNode()), g.IndexOf(&link->GetNode()));
   }
-  // Counting sort by parent, keeping the vector's order within each parent.
-  const size_t n = g.Size();
-  g.first.assign(n + 1, 0);
-  for (auto& [p, c] : pairs)
-    ++g.first[p + 1];
-  for (size_t i = 0; i < n; ++i)
-    g.first[i + 1] += g.first[i];
-  std::vector<int> next(g.first.begin(), g.first.end() - 1);
-  g.child.resize(pairs.size());
-  for (auto& [p, c] : pairs)
-    g.child[next[p]++] = c;
+  g.SetLinks(pairs);
   return g;
 }
 
@@ -81,15 +65,15 @@ void TreatLoopsFrom(NodeGraph& g, int start, std::vector<int>& openAt, TOVVector
     openAt[v] = static_cast<int>(open.size());
     bounds.push_back(openAt[v]);
     open.push_back(v);
-    walk.emplace_back(v, g.first[v]);
+    walk.emplace_back(v, g.Begin(v));
   };
   enter(start);
   int d = depth;
   while (!walk.empty()) {
     auto& [v, next] = walk.back();
-    if (next < g.first[v + 1]) {
-      const int w = g.child[next++];
-      TOVExecGraphNode& child = g.Node(w);
+    if (next < g.End(v)) {
+      const int w = g.Child(next++);
+      TOVExecGraphNode& child = g.At(w);
       const int buildStep = child.GetBuildStep();
       if (buildStep == 0) {
         child.SetBuildStep(1);
@@ -112,9 +96,9 @@ void TreatLoopsFrom(NodeGraph& g, int start, std::vector<int>& openAt, TOVVector
     if (bounds.back() != openAt[done])
       continue;
     bounds.pop_back();
-    const TOVExecGraphStepRfHndlr& step = g.Node(done).GetHStep();
+    const TOVExecGraphStepRfHndlr& step = g.At(done).GetHStep();
     for (size_t i = openAt[done] + 1; i < open.size(); ++i) {
-      TOVExecGraphNode& member = g.Node(open[i]);
+      TOVExecGraphNode& member = g.At(open[i]);
       if (member.GetHStep().Get() != step.Get())
         member.OverrideHStep(step);
       openAt[open[i]] = -1;
@@ -133,7 +117,7 @@ void AnalyzeStepsFrom(const NodeGraph& g, int start, OnStep onStep, OnLink onLin
   while (!pending.empty()) {
     const int v = pending.back();
     pending.pop_back();
-    TOVExecGraphNode& node = g.Node(v);
+    TOVExecGraphNode& node = g.At(v);
     const int buildStep = node.GetBuildStep();
     if (buildStep == 2)
       continue;
@@ -142,41 +126,16 @@ void AnalyzeStepsFrom(const NodeGraph& g, int start, OnStep onStep, OnLink onLin
     node.SetBuildStep(2);
     TOVExecGraphStep* step = node.GetHStep().Get();
     onStep(step);
-    for (int e = g.first[v]; e < g.first[v + 1]; ++e) {
-      TOVExecGraphNode& child = g.Node(g.child[e]);
+    for (int e = g.Begin(v); e < g.End(v); ++e) {
+      TOVExecGraphNode& child = g.At(g.Child(e));
       TOVExecGraphStep* childStep = child.GetHStep().Get();
       if (childStep != step)
         onLink(step, childStep);
       if (child.GetBuildStep() != 2)
-        pending.push_back(g.child[e]);
+        pending.push_back(g.Child(e));
     }
   }
 }
-
-/// Steps and step links as arrays, for the rank walk.
-struct StepGraph {
-  TOVPointerIndex<TOVExecGraphStep> index;
-  std::vector<int> first;
-  std::vector<int> child;
-
-  explicit StepGraph(size_t expected) : index(expected) {}
-  int IndexOf(TOVExecGraphStep* step) { return index.IndexOf(step); }
-  TOVExecGraphStep& Step(int i) const { return *index.Items()[i]; }
-  size_t Size() const { return index.Size(); }
-  /// Links (parent index, step index) grouped by parent, in the given order.
-  void SetLinks(const std::vector<std::pair<int, int>>& links) {
-    const size_t n = Size();
-    first.assign(n + 1, 0);
-    for (auto& [p, c] : links)
-      ++first[p + 1];
-    for (size_t i = 0; i < n; ++i)
-      first[i + 1] += first[i];
-    std::vector<int> next(first.begin(), first.end() - 1);
-    child.resize(links.size());
-    for (auto& [p, c] : links)
-      child[next[p]++] = c;
-  }
-};
 
 // Longest paths in time linear in the number of links. A walk from the start steps
 // finds the steps reached and the links that close a cycle left among steps (ignored,
@@ -190,7 +149,7 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
   enum : char { kNew = 0, kOnWalk = 1, kWalked = 2 };
   const size_t n = g.Size();
   std::vector<char> state(n, kNew);
-  std::vector<char> ignored(g.child.size(), 0);
+  std::vector<char> ignored(g.LinkCount(), 0);
   std::vector<int> parentsLeft(n, 0);
   std::vector<std::pair<int, int>> walk; // step, next link
   if (parentAt >= 0)
@@ -199,16 +158,16 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
     if (state[s] != kNew)
       continue;
     state[s] = kOnWalk;
-    walk.emplace_back(s, g.first[s]);
+    walk.emplace_back(s, g.Begin(s));
     while (!walk.empty()) {
       auto& [v, next] = walk.back();
-      if (next == g.first[v + 1]) {
+      if (next == g.End(v)) {
         state[v] = kWalked;
         walk.pop_back();
         continue;
       }
       const int e = next++;
-      const int w = g.child[e];
+      const int w = g.Child(e);
       if (state[w] == kOnWalk) {
         ignored[e] = 1;
         continue;
@@ -216,7 +175,7 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
       ++parentsLeft[w];
       if (state[w] == kNew) {
         state[w] = kOnWalk;
-        walk.emplace_back(w, g.first[w]);
+        walk.emplace_back(w, g.Begin(w));
       }
     }
   }
@@ -232,14 +191,14 @@ void RankSteps(const StepGraph& g, const TOVExecGraphStep* parent, int parentAt,
     }
   for (size_t head = 0; head < ready.size(); ++head) {
     const int v = ready[head];
-    TOVExecGraphStep& step = g.Step(v);
+    TOVExecGraphStep& step = g.At(v);
     step.SetRankIfGreater(best[v]);
-    step.SetParentStep(bestParent[v] >= 0 ? &g.Step(bestParent[v]) : parent);
+    step.SetParentStep(bestParent[v] >= 0 ? &g.At(bestParent[v]) : parent);
     const int childRank = step.GetRank() + 1;
-    for (int e = g.first[v]; e < g.first[v + 1]; ++e) {
+    for (int e = g.Begin(v); e < g.End(v); ++e) {
       if (ignored[e])
         continue;
-      const int w = g.child[e];
+      const int w = g.Child(e);
       if (childRank > best[w] ||
           (childRank == best[w] && bestParent[w] >= 0 && v < bestParent[w])) {
         best[w] = childRank;
@@ -310,7 +269,7 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
   TOVVector path(TOVContainerNothingAtDelete);
   std::vector<int> openAt(g.Size(), -1);
   for (int i = 0; i < count; ++i) {
-    TOVExecGraphNode& node = g.Node(i);
+    TOVExecGraphNode& node = g.At(i);
     if (node.GetBuildStep() == 0) {
       node.SetBuildStep(1);
       path.Set(0, &node);
@@ -328,8 +287,8 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
     pairs.emplace_back(steps.IndexOf(parent), steps.IndexOf(step));
   };
   for (int i = 0; i < count; ++i)
-    if (g.Node(i).GetBuildStep() == 1)
-      onStep(g.Node(i).GetHStep().Get());
+    if (g.At(i).GetBuildStep() == 1)
+      onStep(g.At(i).GetHStep().Get());
   for (int i = 0; i < count; ++i)
     AnalyzeStepsFrom(g, i, onStep, onLink);
 
@@ -342,20 +301,20 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
   std::vector<std::pair<int, int>> links;
   std::vector<TOVExecGraphStepLink*> made;
   for (int p = 0; p < stepCount; ++p)
-    for (int e = steps.first[p]; e < steps.first[p + 1]; ++e) {
-      const int c = steps.child[e];
+    for (int e = steps.Begin(p); e < steps.End(p); ++e) {
+      const int c = steps.Child(e);
       if (seenIn[c] == p)
         continue;
       seenIn[c] = p;
       hasParent[c] = 1;
       links.emplace_back(p, c);
-      made.push_back(new TOVExecGraphStepLink(&steps.Step(p), steps.Step(c)));
+      made.push_back(new TOVExecGraphStepLink(&steps.At(p), steps.At(c)));
     }
   std::vector<int> roots;
   for (int s = 0; s < stepCount; ++s)
     if (!hasParent[s]) {
       roots.push_back(s);
-      made.push_back(new TOVExecGraphStepLink(nullptr, steps.Step(s)));
+      made.push_back(new TOVExecGraphStepLink(nullptr, steps.At(s)));
     }
   AddSorted(stepLinkSVParentStep, made);
   if (roots.empty())
@@ -367,23 +326,17 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
 
 void TOVExecGraphBuilder::TreatLoops(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,
                                      TOVVector& path, int depth) {
-  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks);
-  std::vector<int> openAt(g.Size() + 1, -1);
-  const int start = g.IndexOf(&node);
-  if (start + 1 > static_cast<int>(g.first.size()) - 1)
-    g.first.push_back(g.first.back()); // a node without links
-  TreatLoopsFrom(g, start, openAt, path, depth);
+  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks, {&node});
+  std::vector<int> openAt(g.Size(), -1);
+  TreatLoopsFrom(g, 0, openAt, path, depth);
 }
 
 void TOVExecGraphBuilder::AnalyzeSteps(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,
                                        TOVSortedVector& stepLinks, TOVHashTable& linkSet,
                                        TOVHashTable& allSteps, TOVHashTable& childSteps) {
-  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks);
-  const int start = g.IndexOf(&node);
-  if (start + 1 > static_cast<int>(g.first.size()) - 1)
-    g.first.push_back(g.first.back()); // a node without links
+  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks, {&node});
   AnalyzeStepsFrom(
-      g, start,
+      g, 0,
       [&](TOVExecGraphStep* step) {
         if (!allSteps.Contains(step))
           allSteps.Add(step, 1);
@@ -405,7 +358,7 @@ void TOVExecGraphBuilder::InitRankAndSetLastParentStep(const TOVExecGraphStep* p
                                                        const TOVSortedVector& stepLinks) {
   std::vector<int> starts;
   StepGraph g = MakeStepGraph(stepLinks, parentStep, starts);
-  const int parentAt = g.index.Find(parentStep);
+  const int parentAt = g.Find(parentStep);
   const int startRank = parentStep != nullptr ? parentStep->GetRank() + 1 : 1;
   RankSteps(g, parentStep, parentAt, starts, startRank);
 }

@@ -3,23 +3,16 @@
 TOV_IMPLEMENT_CLASS(TOVExecGraphNodeLink, MORBaseUnknown)
 
 TOVExecGraphNodeLink::TOVExecGraphNodeLink(TOVExecGraphNode* parent, TOVExecGraphNode& node)
-    : _pParentNode(parent), _pNode(&node) {}
+    : TOVExecGraphLinkOf(parent, node) {}
 
-TOVExecGraphNodeLink::TOVExecGraphNodeLink(const TOVExecGraphNodeLink& other)
-    : MORBaseUnknown(), _pParentNode(other._pParentNode), _pNode(other._pNode) {}
-
+TOVExecGraphNodeLink::TOVExecGraphNodeLink(const TOVExecGraphNodeLink& other) = default;
 TOVExecGraphNodeLink::~TOVExecGraphNodeLink() = default;
-
-TOVExecGraphNodeLink& TOVExecGraphNodeLink::operator=(const TOVExecGraphNodeLink& other) {
-  _pParentNode = other._pParentNode;
-  _pNode = other._pNode;
-  return *this;
-}
+TOVExecGraphNodeLink& TOVExecGraphNodeLink::operator=(const TOVExecGraphNodeLink& other) = default;
 
 TOVExecGraphNode* TOVExecGraphNodeLink::GetParentNode() const {
-  return _pParentNode;
+  return _pParent;
 }
 
 TOVExecGraphNode& TOVExecGraphNodeLink::GetNode() const {
-  return *_pNode;
+  return *_pChild;
 }

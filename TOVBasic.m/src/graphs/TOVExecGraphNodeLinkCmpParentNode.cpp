@@ -1,8 +1,7 @@
 #include "TOVExecGraphNodeLinkCmpParentNode.h"
 #include "TOVExecGraphNode.h"
 #include "TOVExecGraphNodeLink.h"
-#include "TOVFatalInternalError.h"
-#include "TOVKindOf.h"
+#include "TOVExecGraphParentOf.h"
 #include "TOVSharedInstance.h"
 
 TOV_IMPLEMENT_CLASS(TOVExecGraphNodeLinkCmpParentNode, MORBaseUnknownCmpAddr)
@@ -13,26 +12,11 @@ TOVExecGraphNodeLinkCmpParentNode::~TOVExecGraphNodeLinkCmpParentNode() {
   TOVForgetSharedInstance(_pGlobal, this);
 }
 
-namespace {
-
-/// The parent node of a link; a node or null as it is.
-const MORBaseUnknown* ParentNodeOf(const MORBaseUnknown* obj, const char* which) {
-  if (obj == nullptr)
-    return nullptr;
-  if (const auto* link = TOVKindOf<TOVExecGraphNodeLink>(obj))
-    return link->GetParentNode();
-  if (TOVKindOf<TOVExecGraphNode>(obj) != nullptr)
-    return obj;
-  TOVFatalInternalError(which, " is neither an TOVExecGraphNodeLink nor an TOVExecGraphNode but a ",
-                        obj->IsA());
-}
-
-} // namespace
-
 int TOVExecGraphNodeLinkCmpParentNode::CompareObjects(const MORBaseUnknown* pObj1,
                                                       const MORBaseUnknown* pObj2) const {
-  return MORBaseUnknownCmpAddr::CompareObjects(ParentNodeOf(pObj1, "pObj1"),
-                                               ParentNodeOf(pObj2, "pObj2"));
+  return TOVExecGraphCompareParents<TOVExecGraphNodeLink, TOVExecGraphNode,
+                                    &TOVExecGraphNodeLink::GetParentNode, MORBaseUnknownCmpAddr>(
+      *this, pObj1, pObj2, __FILE__, __LINE__);
 }
 
 TOVExecGraphNodeLinkCmpParentNode& TOVExecGraphNodeLinkCmpParentNode::GetGlobal() {

@@ -3,23 +3,16 @@
 TOV_IMPLEMENT_CLASS(TOVExecGraphStepLink, MORBaseUnknown)
 
 TOVExecGraphStepLink::TOVExecGraphStepLink(TOVExecGraphStep* parent, TOVExecGraphStep& step)
-    : _pParentStep(parent), _pStep(&step) {}
+    : TOVExecGraphLinkOf(parent, step) {}
 
-TOVExecGraphStepLink::TOVExecGraphStepLink(const TOVExecGraphStepLink& other)
-    : MORBaseUnknown(), _pParentStep(other._pParentStep), _pStep(other._pStep) {}
-
+TOVExecGraphStepLink::TOVExecGraphStepLink(const TOVExecGraphStepLink& other) = default;
 TOVExecGraphStepLink::~TOVExecGraphStepLink() = default;
-
-TOVExecGraphStepLink& TOVExecGraphStepLink::operator=(const TOVExecGraphStepLink& other) {
-  _pParentStep = other._pParentStep;
-  _pStep = other._pStep;
-  return *this;
-}
+TOVExecGraphStepLink& TOVExecGraphStepLink::operator=(const TOVExecGraphStepLink& other) = default;
 
 TOVExecGraphStep* TOVExecGraphStepLink::GetParentStep() const {
-  return _pParentStep;
+  return _pParent;
 }
 
 TOVExecGraphStep& TOVExecGraphStepLink::GetStep() const {
-  return *_pStep;
+  return *_pChild;
 }
