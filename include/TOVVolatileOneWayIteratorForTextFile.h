@@ -47,6 +47,11 @@ public:
 
   /// The current maximum line length (it grows with the buffer when no maximum was given).
   int GetMaxLineLength() const { return _MaxLineLength; }
+  /// The length in bytes of the last line given, without its line end. With a growing
+  /// buffer it counts every byte, zero bytes included, so that a caller can tell a line
+  /// cut at a zero byte (its value stops there) from a whole one; with a fixed maximum
+  /// the line is measured up to its first zero byte. 0 before the first line.
+  size_t GetLineLength() const { return _LineLength; }
 
 private:
   void CountLine();
@@ -60,6 +65,7 @@ private:
   FILE* _pStream;
   int _LineNumber;
   int _MaxLineLength;
+  size_t _LineLength;
   unsigned int _Growable;
   char* _pLineBuffer;
   TOVExtAnyChars* _pCurrentValue;

@@ -132,6 +132,17 @@ TEST_F(TextFile, ZeroBytesAndBinaryDataKeepTheLineBoundaries) {
   EXPECT_EQ(Lines(std::string("ab\0cd\n\0\0\nlast\0", 14), 0, -1, nullptr, &numbers),
             (LineList{"ab", "", "last"}));
   EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
+  // A growing buffer measures every byte, so a line cut at a zero byte shows; a fixed one
+  // measures up to the zero byte, as far as its value goes.
+  for (int maxLength : {-1, 40}) {
+    Iterator it("f.txt", Open(std::string("ab\0cd\r\n\0\n\nlast\0", 15)), 0, maxLength, Request());
+    EXPECT_EQ(it.GetLineLength(), 0u);
+    std::vector<size_t> lengths;
+    for (const MORBaseUnknown* value = it.Next(); value != nullptr; value = it.Next())
+      lengths.push_back(it.GetLineLength());
+    EXPECT_EQ(lengths, maxLength < 0 ? (std::vector<size_t>{5, 1, 0, 5})
+                                     : (std::vector<size_t>{2, 0, 0, 4}));
+  }
   // A zero byte in a full buffer: the line is continued, not cut in two.
   std::string full = std::string("x\0", 2) + std::string(3000, 'y') + "\nz\n";
   EXPECT_EQ(Lines(full, 0, -1), (LineList{"x", "z"}));

@@ -17,9 +17,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -122,14 +124,73 @@ std::vector<std::vector<const TovGraphNode*>> StepsInFileOrder(const TOVVector& 
   return steps;
 }
 
-/// The quoted identifiers of the nodes of one step, each after a blank.
-void AppendIdentifiers(TOVString& line, const std::vector<const TovGraphNode*>& nodes) {
-  for (const TovGraphNode* node : nodes) {
-    line += " \"";
-    line += node->GetIdentifier();
-    line += "\"";
+/// The bytes given to a display at once: a line is written in pieces of about this size.
+const size_t PieceBytes = 64 * 1024;
+
+/// Writes a line to a display in pieces of about PieceBytes, cut between characters, so
+/// that neither this writer nor the display (which widens each text it gets) ever holds
+/// a long line whole.
+class PieceWriter {
+public:
+  explicit PieceWriter(TOVMessageDisplay& display) : _Display(display) {}
+  void Append(const char* text, size_t size) {
+    while (size > 0) {
+      size_t take = std::min(size, PieceBytes - _Piece.size());
+      // Not inside a UTF-8 character: back over at most three continuation bytes (a longer
+      // run is no character, and its bytes are read one by one anyway).
+      for (int back = 0; back < 3 && take > 0 && take < size && (text[take] & 0xC0) == 0x80; ++back)
+        --take;
+      if (take == 0) {
+        Give(0);
+        continue;
+      }
+      _Piece.append(text, take);
+      text += take;
+      size -= take;
+      if (_Piece.size() >= PieceBytes)
+        Give(0);
+    }
   }
+  void Append(const char* text) { Append(text, std::strlen(text)); }
+  void EndLine() { Give(1); }
+
+private:
+  void Give(unsigned int newLine) {
+    _Display.Display(_Piece.c_str(), newLine);
+    _Piece.clear();
+  }
+  TOVMessageDisplay& _Display;
+  std::string _Piece;
+};
+
+/// The printed form of an identifier of size bytes: a '"' or '\' gets a '\' before it.
+TOVString PrintedForm(const char* word, size_t size) {
+  TOVString printed;
+  for (const char* end = word + size; word < end;) {
+    const char* special = word;
+    while (special < end && *special != '"' && *special != '\\')
+      ++special;
+    printed.Concat(word, static_cast<int>(special - word));
+    if (special < end) {
+      const char escaped[2] = {'\\', *special};
+      printed.Concat(escaped, 2);
+      ++special;
+    }
+    word = special;
+  }
+  return printed;
 }
+
+/// The size of the printed form of an identifier of size bytes.
+size_t PrintedSize(const char* word, size_t size) {
+  size_t printed = size;
+  for (size_t i = 0; i < size; ++i)
+    printed += word[i] == '"' || word[i] == '\\' ? 1 : 0;
+  return printed;
+}
+
+/// The longest printed identifier: a string holds fewer than INT_MAX characters.
+const size_t MaxPrintedSize = INT_MAX / 2;
 
 } // namespace
 
@@ -148,7 +209,7 @@ TovGraph::~TovGraph() {
     link->Release();
 }
 
-TOVExecGraphNodeWithId& TovGraph::NodeOf(const char* identifier) {
+TOVExecGraphNodeWithId& TovGraph::NodeOf(const TOVString& identifier) {
   TOVExtAnyChars key(identifier);
   if (MORBaseUnknown* found = _NodeOfId.LookupOne(&key))
     return *static_cast<TOVExecGraphNodeWithId*>(found);
@@ -158,31 +219,46 @@ TOVExecGraphNodeWithId& TovGraph::NodeOf(const char* identifier) {
   return *node;
 }
 
-long TovGraph::ReadLine(const char* line, int lineNumber, const TOVString& path) {
-  // The words are cut out of a copy of the line, each ended by a NUL.
-  _Line.assign(line, std::strcspn(line, "#"));
-  char* words[2] = {nullptr, nullptr};
+long TovGraph::ReadLine(const char* line, size_t length, int lineNumber, const TOVString& path) {
+  // A zero byte would cut the line short without a word: the graph would lose a node.
+  if (std::memchr(line, '\0', length) != nullptr)
+    return TOV_RAISE_ERROR(TOVCatalogMsg("TOVGRAPH", "0010", path),
+                           TOVCatalogMsg("TOVGRAPH", "0013", lineNumber), TOVNLSMsgBldrRfHndlr());
+  if (const void* comment = std::memchr(line, '#', length))
+    length = static_cast<size_t>(static_cast<const char*>(comment) - line);
+  // The words are found in place; only their printed forms are copied.
+  const char* words[2] = {nullptr, nullptr};
+  size_t sizes[2] = {0, 0};
   int count = 0;
-  for (size_t i = 0; i < _Line.size();) {
-    if (IsBlank(_Line[i])) {
-      _Line[i++] = '\0';
+  for (size_t i = 0; i < length;) {
+    if (IsBlank(line[i])) {
+      ++i;
       continue;
     }
-    if (count < 2)
-      words[count] = &_Line[i];
-    ++count;
-    while (i < _Line.size() && !IsBlank(_Line[i]))
+    const size_t start = i;
+    while (i < length && !IsBlank(line[i]))
       ++i;
+    if (count < 2) {
+      words[count] = line + start;
+      sizes[count] = i - start;
+    }
+    ++count;
   }
   if (count > 2)
     return TOV_RAISE_ERROR(TOVCatalogMsg("TOVGRAPH", "0010", path),
                            TOVCatalogMsg("TOVGRAPH", "0012", lineNumber, count),
                            TOVNLSMsgBldrRfHndlr());
+  for (int w = 0; w < count; ++w)
+    if (PrintedSize(words[w], sizes[w]) > MaxPrintedSize)
+      return TOV_RAISE_ERROR(
+          TOVCatalogMsg("TOVGRAPH", "0010", path),
+          TOVCatalogMsg("TOVGRAPH", "0014", lineNumber, static_cast<int>(MaxPrintedSize)),
+          TOVNLSMsgBldrRfHndlr());
   if (count == 1)
-    NodeOf(words[0]);
+    NodeOf(PrintedForm(words[0], sizes[0]));
   if (count == 2) {
-    TOVExecGraphNode& parent = NodeOf(words[0]);
-    _Links.push_back(new TOVExecGraphNodeLink(&parent, NodeOf(words[1])));
+    TOVExecGraphNode& parent = NodeOf(PrintedForm(words[0], sizes[0]));
+    _Links.push_back(new TOVExecGraphNodeLink(&parent, NodeOf(PrintedForm(words[1], sizes[1]))));
   }
   return 0;
 }
@@ -193,23 +269,27 @@ long TovGraph::Read(const TOVString& path) {
     return TOV_RAISE_ERROR(TOVCatalogMsg("TOVGRAPH", "0010", path),
                            TOVCatalogMsg("TOVGRAPH", "0011", path, std::strerror(errno)),
                            TOVNLSMsgBldrRfHndlr());
-  TOVNLSMsgBldrRfHndlr request = TOVCatalogMsg("TOVGRAPH", "0010", path);
-  TOVVolatileOneWayIteratorForTextFile lines(path, file, 0, -1, request);
-  long rc = 0;
-  for (;;) {
-    const MORBaseUnknown* object = nullptr;
-    rc = lines.Next(object);
-    if (rc != 0 || object == nullptr)
-      break;
-    const auto* text = static_cast<const TOVExtChars*>(object);
-    if (text->IsDbNull())
-      continue; // an empty line
-    rc = ReadLine(text->GetChars(), lines.GetLineNumber(), path);
-    if (rc != 0)
-      break;
-  }
+  long rc = Read(file, path);
   std::fclose(file);
   return rc;
+}
+
+long TovGraph::Read(FILE* stream, const TOVString& path) {
+  TOVNLSMsgBldrRfHndlr request = TOVCatalogMsg("TOVGRAPH", "0010", path);
+  TOVVolatileOneWayIteratorForTextFile lines(path, stream, 0, -1, request);
+  for (;;) {
+    const MORBaseUnknown* object = nullptr;
+    long rc = lines.Next(object);
+    if (rc != 0 || object == nullptr)
+      return rc;
+    // The growing buffer measures the whole line, zero bytes included.
+    if (lines.GetLineLength() == 0)
+      continue; // an empty line
+    rc = ReadLine(static_cast<const TOVExtChars*>(object)->GetChars(), lines.GetLineLength(),
+                  lines.GetLineNumber(), path);
+    if (rc != 0)
+      return rc;
+  }
 }
 
 void TovGraph::Build() {
@@ -246,12 +326,17 @@ void TovGraph::DisplaySteps(TOVMessageDisplay& display) const {
   std::stable_sort(steps.begin(), steps.end(), [](const auto& a, const auto& b) {
     return a.front()->GetHStep()->GetRank() < b.front()->GetHStep()->GetRank();
   });
+  PieceWriter line(display);
   for (const auto& nodes : steps) {
-    TOVString line;
-    line += nodes.front()->GetHStep()->GetRank();
-    line += ":";
-    AppendIdentifiers(line, nodes);
-    display.Display(static_cast<const char*>(line), 1);
+    line.Append(std::to_string(nodes.front()->GetHStep()->GetRank()).c_str());
+    line.Append(":");
+    for (const TovGraphNode* node : nodes) {
+      const TOVString& identifier = node->GetIdentifier();
+      line.Append(" \"");
+      line.Append(identifier, static_cast<size_t>(identifier.Length()));
+      line.Append("\"");
+    }
+    line.EndLine();
   }
 }
 

@@ -6,7 +6,7 @@
 // A graph file holds one node identifier per line, or a parent and a child identifier
 // separated by blanks (the parent comes first); "#" starts a comment and blank lines are
 // ignored. Exit status: 0 on success, 1 when the help was shown, 2 on an error (shown on
-// the standard error stream).
+// the standard error stream), an output that could not be written included.
 #include "TOVCmdLnAnalyzer.h"
 #include "TOVCmdLnHelpMngr.h"
 #include "TOVCmdLnOptNoArg.h"
@@ -16,14 +16,46 @@
 #include "TOVMessageDisplay.h"
 #include "TOVMessageDisplayInstall.h"
 #include "TOVMessageDisplayToAsciiFile.h"
-#include "TOVOFStream.h"
 #include "TOVRaiseError.h"
 #include "TovGraph.h"
+#include "TovToolOutput.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <strings.h>
 #include <sys/stat.h>
+
+/// An option with one argument that is given once: naming it again is an error of its
+/// own, instead of its next word taking the place of the graph file.
+class TovGraphOnceOpt : public TOVCmdLnOptOneArg {
+  TOV_DECLARE_CLASS(TovGraphOnceOpt)
+public:
+  using TOVCmdLnOptOneArg::TOVCmdLnOptOneArg;
+  void SetToDefined() override {
+    _Repeated = _Repeated || IsDefined() != 0;
+    TOVCmdLnOptOneArg::SetToDefined();
+  }
+  unsigned int AcceptsOneMoreArgument() const override {
+    return _Repeated ? 1 : TOVCmdLnOptOneArg::AcceptsOneMoreArgument();
+  }
+  long AddArgument(const char* iArgument) override {
+    return _Repeated ? Repeated(iArgument) : TOVCmdLnOptOneArg::AddArgument(iArgument);
+  }
+  long Check() const override { return _Repeated ? Repeated(nullptr) : TOVCmdLnOptOneArg::Check(); }
+  void Reset() override {
+    TOVCmdLnOptOneArg::Reset();
+    _Repeated = false;
+  }
+
+private:
+  long Repeated(const char* iArgument) const {
+    return TOV_RAISE_ERROR(RequestMsg(iArgument),
+                           TOVCatalogMsg("TOVGRAPH", "0030", GetInternalNames()), ShortUsage());
+  }
+  bool _Repeated = false;
+};
+
+TOV_IMPLEMENT_CLASS(TovGraphOnceOpt, TOVCmdLnOptOneArg)
 
 namespace {
 
@@ -40,6 +72,29 @@ int ExitStatus(long rc) {
   return rc > 0 ? 1 : 2;
 }
 
+/// Writes the steps to the file named output; gives 0 or the failure code of the pending
+/// error, whose request names the file.
+long WriteSteps(const TovGraph& graph, bool tree, const TOVString& output) {
+  TOVNLSMsgBldrRfHndlr request = TOVCatalogMsg("TOVGRAPH", "0020", output);
+  struct stat info;
+  if (stat(output, &info) == 0 && S_ISDIR(info.st_mode))
+    return TOV_RAISE_ERROR(request, TOVCatalogMsg("TOVGRAPH", "0021", output),
+                           TOVCatalogMsg("TOVGRAPH", "0022"));
+  TOVMessageDisplayToAsciiFile* file = new TOVMessageDisplayToAsciiFile(output);
+  long rc = file->OpenFile();
+  if (rc == 0) {
+    if (tree)
+      graph.DisplayTree(*file);
+    else
+      graph.DisplaySteps(*file);
+    rc = file->CloseFile();
+  }
+  file->Release();
+  if (rc != 0)
+    TOVError::ReplaceLastErrorRequest(rc, request);
+  return rc;
+}
+
 /// Reads, builds and prints the graph; gives 0 or the failure code of the pending error.
 long Run(const TOVString& input, bool tree, const TOVString* output) {
   // About one node per thirty bytes of a typical graph file (names of a few characters,
@@ -51,31 +106,22 @@ long Run(const TOVString& input, bool tree, const TOVString* output) {
   if (rc != 0)
     return rc;
   graph.Build();
-  TOVMessageDisplayToAsciiFile* file = nullptr;
-  if (output != nullptr) {
-    file = new TOVMessageDisplayToAsciiFile(*output);
-    rc = file->OpenFile();
-    if (rc != 0) {
-      file->Release();
-      return rc;
-    }
-  }
-  TOVMessageDisplay& display = file != nullptr ? *file : TOVMessageDisplay::GetGlobal();
+  if (output != nullptr)
+    return WriteSteps(graph, tree, *output);
+  TOVMessageDisplay& display = TOVMessageDisplay::GetGlobal();
   if (tree)
     graph.DisplayTree(display);
   else
     graph.DisplaySteps(display);
-  if (file != nullptr) {
-    rc = file->CloseFile();
-    file->Release();
-  }
-  TOVStdout.Flush();
-  return rc;
+  return TovToolCheckStandardOutput(TOVCatalogMsg("TOVGRAPH", "0023"),
+                                    TOVCatalogMsg("TOVGRAPH", "0024"),
+                                    TOVCatalogMsg("TOVGRAPH", "0025"));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+  TovToolGuardStandardDescriptors();
   TOVGlobalObjectCleaner cleaner;
   InstallTerminalDisplays();
 
@@ -87,8 +133,8 @@ int main(int argc, char** argv) {
                              1);
   TOVCmdLnOptNoArg treeOpt(analyzer, "-t|-tree", TOVCmdLnOptOptional,
                            TOVCatalogMsg("TOVGRAPH", "0002"));
-  TOVCmdLnOptOneArg outputOpt(analyzer, "-o|-output", TOVCmdLnOptOptional,
-                              TOVCatalogMsg("TOVGRAPH", "0003"), output, 1);
+  TovGraphOnceOpt outputOpt(analyzer, "-o|-output", TOVCmdLnOptOptional,
+                            TOVCatalogMsg("TOVGRAPH", "0003"), output, 1);
   TOVCmdLnHelpMngr help(analyzer, usage.Get(), TOVCatalogMsg("TOVGRAPH", "0004"));
 
   TOVErrorMngr errors;

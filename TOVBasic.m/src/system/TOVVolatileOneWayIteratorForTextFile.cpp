@@ -30,7 +30,7 @@ TOVVolatileOneWayIteratorForTextFile::TOVVolatileOneWayIteratorForTextFile(
     const TOVString& fileName, FILE* stream, int firstLineNumber, int maxLineLength,
     const TOVNLSMsgBldrRfHndlr& request)
     : _FileName(fileName), _pStream(stream), _LineNumber(firstLineNumber),
-      _MaxLineLength(maxLineLength < 0 ? DefaultMaxLineLength : maxLineLength),
+      _MaxLineLength(maxLineLength < 0 ? DefaultMaxLineLength : maxLineLength), _LineLength(0),
       _Growable(maxLineLength < 0 ? 1 : 0), _pLineBuffer(nullptr),
       _pCurrentValue(new TOVExtAnyChars), _HRequest(request) {}
 
@@ -68,6 +68,9 @@ inline long TOVVolatileOneWayIteratorForTextFile::Deliver(size_t length,
     if (length > 0 && line[length - 1] == '\r')
       line[--length] = '\0';
   }
+  // A fixed-size read cannot tell where a line holding a zero byte ends: it is measured
+  // up to that byte, as its value is.
+  _LineLength = _Growable != 0 ? length : strnlen(line, length);
   _pCurrentValue->SetChars(line);
   out = _pCurrentValue;
   return 0;
