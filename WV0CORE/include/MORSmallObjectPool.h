@@ -9,8 +9,9 @@
 /// Blocks of up to kMaxSize bytes, carved from 64 KiB slabs of one size class (sizes
 /// rounded up to 8 bytes) in one reserved address range. Every thread keeps a short list
 /// of free blocks per class and exchanges them in batches with the shared lists, which a
-/// mutex per class guards. A slab whose blocks have all come back is given back to the
-/// system at once, so that freeing many objects together returns their memory.
+/// mutex per class guards. A slab whose blocks have all come back is kept for any class;
+/// beyond 32 MiB of such slabs, the pages of the older ones go back to the system, so that
+/// freeing many objects together returns their memory.
 ///
 /// A block holds an object whose size is the block's requested size: a size that is not
 /// a multiple of 16 gets 8-byte alignment (no type of that size needs more), the others

@@ -1,5 +1,6 @@
 #include "MORSmallObjectPool.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <new>
 #include <pthread.h>
 #include <sys/mman.h>
+#include <vector>
 
 namespace {
 
@@ -196,30 +198,67 @@ private:
     slab._Onlist = 0;
   }
 
-  /// A slab for class c: one given back before, else one never used; null when the
-  /// range is exhausted.
+  /// A slab for class c: an emptied one whose pages are still there, else one given back
+  /// to the system, else one never used; null when the range is exhausted.
   Slab* NewSlab(int c) {
     std::lock_guard<std::mutex> lock(_SlabMutex);
-    Slab* slab = _pReleased;
-    if (slab != nullptr)
+    Slab* slab = nullptr;
+    if (_pEmptied != nullptr) {
+      slab = _pEmptied;
+      _pEmptied = slab->_pNextRoom;
+      --_EmptiedCount;
+    } else if (_pReleased != nullptr) {
+      slab = _pReleased;
       _pReleased = slab->_pNextRoom;
-    else if (_NeverUsed < _SlabCount)
+    } else if (_NeverUsed < _SlabCount) {
       slab = &_pSlabs[_NeverUsed++];
-    else
+    } else {
       return nullptr;
+    }
     *slab = Slab{static_cast<uint32_t>(c), 0, 0, 0, nullptr, nullptr, nullptr};
     ++_InUse;
     return slab;
   }
 
-  /// Gives the pages of an emptied slab back to the system and keeps the slab for reuse.
+  /// Keeps an emptied slab for reuse. Beyond kKeptEmpty emptied slabs, the pages of the
+  /// older ones go back to the system, in runs of neighbouring slabs (each call to the
+  /// system costs about as much as many page faults).
   void ReleaseSlab(Slab& slab) {
-    madvise(SlabStart(slab), MORSmallObjectPool::kSlabSize, MADV_DONTNEED);
     std::lock_guard<std::mutex> lock(_SlabMutex);
-    slab = Slab{kNoClass, 0, 0, 0, nullptr, _pReleased, nullptr};
-    _pReleased = &slab;
+    slab = Slab{kNoClass, 0, 0, 0, nullptr, _pEmptied, nullptr};
+    _pEmptied = &slab;
     --_InUse;
+    if (++_EmptiedCount > 2 * kKeptEmpty)
+      GiveBackOlderEmptied();
   }
+
+  /// Gives back the pages of the emptied slabs beyond the kKeptEmpty newest ones.
+  void GiveBackOlderEmptied() {
+    Slab* kept = _pEmptied;
+    for (size_t i = 1; i < kKeptEmpty; ++i)
+      kept = kept->_pNextRoom;
+    std::vector<Slab*> older;
+    for (Slab* slab = kept->_pNextRoom; slab != nullptr; slab = slab->_pNextRoom)
+      older.push_back(slab);
+    kept->_pNextRoom = nullptr;
+    _EmptiedCount = kKeptEmpty;
+    std::sort(older.begin(), older.end());
+    for (size_t i = 0; i < older.size();) {
+      size_t j = i + 1;
+      while (j < older.size() && older[j] == older[j - 1] + 1)
+        ++j;
+      madvise(SlabStart(*older[i]), (j - i) * MORSmallObjectPool::kSlabSize, MADV_DONTNEED);
+      i = j;
+    }
+    for (Slab* slab : older) {
+      slab->_pNextRoom = _pReleased;
+      _pReleased = slab;
+    }
+  }
+
+  /// Emptied slabs kept with their pages, for the next allocations: 16 MiB (up to 32 MiB
+  /// before the older ones go back).
+  static constexpr size_t kKeptEmpty = 256;
 
   static std::atomic<Pool*> _pExisting;
   uintptr_t _Base = 0;
@@ -229,7 +268,9 @@ private:
   SizeClass _Classes[kClasses];
   std::mutex _SlabMutex; // guards the slab lists and counts below
   size_t _NeverUsed = 0;
-  Slab* _pReleased = nullptr;
+  Slab* _pEmptied = nullptr; // emptied slabs that keep their pages, newest first
+  size_t _EmptiedCount = 0;
+  Slab* _pReleased = nullptr; // slabs whose pages went back to the system
   size_t _InUse = 0;
 };
 

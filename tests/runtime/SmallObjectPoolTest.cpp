@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -27,6 +29,17 @@ bool Intact(const Block& b) {
     if (b.p[i] != b.mark)
       return false;
   return true;
+}
+
+/// The resident memory of the process.
+long ResidentKiB() {
+  long pages = 0, resident = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+      resident = 0;
+    std::fclose(statm);
+  }
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 } // namespace
@@ -65,17 +78,23 @@ TEST(SmallObjectPool, ObjectsOfTheRuntimeComeFromThePoolExceptUnderSanitizers) {
   object->Release();
 }
 
-TEST(SmallObjectPool, FreeingManyBlocksGivesTheirSlabsBack) {
+TEST(SmallObjectPool, FreeingManyBlocksGivesTheirSlabsAndMemoryBack) {
   const size_t before = MORSmallObjectPool::SlabsInUse();
-  std::vector<void*> blocks;
-  for (int i = 0; i < 100000; ++i)
-    blocks.push_back(MORSmallObjectPool::Allocate(48));
-  const size_t slabs = 100000 * 48 / MORSmallObjectPool::kSlabSize;
+  constexpr int kBlocks = 1200000; // about 55 MiB of 48-byte blocks
+  std::vector<void*> blocks(kBlocks);
+  for (void*& p : blocks) {
+    p = MORSmallObjectPool::Allocate(48);
+    std::memset(p, 1, 48); // the pages are now resident
+  }
+  const size_t slabs = size_t(kBlocks) * 48 / MORSmallObjectPool::kSlabSize;
   EXPECT_GE(MORSmallObjectPool::SlabsInUse(), before + slabs);
+  const long full = ResidentKiB();
   for (void* p : blocks)
     MORSmallObjectPool::Free(p);
   // What the thread keeps for its next allocations holds at most two slabs.
   EXPECT_LE(MORSmallObjectPool::SlabsInUse(), before + 2);
+  // At most 32 MiB of emptied slabs keep their pages.
+  EXPECT_GE(full - ResidentKiB(), 55 * 1024 - 32 * 1024 - 2048);
 }
 
 TEST(SmallObjectPool, ThreadsFreeBlocksThatOtherThreadsAllocated) {
