@@ -10,8 +10,9 @@
 /// rounded up to 8 bytes) in one reserved address range. Every thread keeps a short list
 /// of free blocks per class and exchanges them in batches with the shared lists, which a
 /// mutex per class guards. A slab whose blocks have all come back is kept for any class;
-/// beyond 32 MiB of such slabs, the pages of the older ones go back to the system, so that
-/// freeing many objects together returns their memory.
+/// when such slabs stay unused for a second (beyond the newest 1 MiB of them), their pages
+/// go back to the system, so that freeing many objects together returns their memory
+/// without costing page faults to a program that makes as many again at once.
 ///
 /// A block holds an object whose size is the block's requested size: a size that is not
 /// a multiple of 16 gets 8-byte alignment (no type of that size needs more), the others
@@ -24,7 +25,8 @@ public:
   static constexpr size_t kSlabSize = 65536;
 
   /// A block of at least size bytes (1 to kMaxSize), or null when the pool cannot serve
-  /// it (size out of range, address range exhausted or not available).
+  /// it (size out of range, address range exhausted or not available, or the variable
+  /// TOV_NO_POOL set to a non-empty value in the environment of the process).
   static void* Allocate(size_t size);
   /// Gives back a block that Allocate returned; any thread may free any block.
   static void Free(void* block);
@@ -39,6 +41,8 @@ public:
   static void* New(size_t size);
   /// Frees what New gave.
   static void Delete(void* p);
+  /// Gives the pages of every slab without blocks back to the system now.
+  static void Trim();
   /// The number of slabs that hold blocks now (for diagnostics and tests).
   static size_t SlabsInUse();
   /// Whether operator new of the runtime's objects uses the pool: not in builds with an

@@ -8,6 +8,7 @@
 #include <new>
 #include <pthread.h>
 #include <sys/mman.h>
+#include <time.h>
 #include <vector>
 
 namespace {
@@ -24,14 +25,22 @@ struct FreeBlock {
 /// What the pool knows of one slab; kept apart from the slab, so that giving a slab back
 /// to the system loses nothing.
 struct Slab {
-  uint32_t _Class;   // kNoClass while the slab belongs to no class
-  uint32_t _Live;    // blocks handed out (to callers or to thread lists)
-  uint32_t _Carved;  // blocks carved so far from the start of the slab
-  uint32_t _Onlist;  // 1 while on its class's list of slabs with room
-  FreeBlock* _pFree; // blocks given back
-  Slab* _pNextRoom;  // links of its class's list of slabs with room
-  Slab* _pPreviousRoom;
+  uint32_t _Class;      // kNoClass while the slab belongs to no class
+  uint32_t _Live;       // blocks handed out (to callers or to thread lists)
+  uint32_t _Carved;     // blocks carved so far from the start of the slab
+  uint32_t _Onlist;     // 1 while on its class's list of slabs with room
+  FreeBlock* _pFree;    // blocks given back
+  Slab* _pNextRoom;     // links of its class's list of slabs with room, or of the list
+  Slab* _pPreviousRoom; // of emptied slabs
+  uint64_t _EmptiedAt;  // when it was emptied, in milliseconds
 };
+
+/// A coarse clock in milliseconds (read only when a slab is emptied).
+uint64_t NowMs() {
+  struct timespec now;
+  clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+  return static_cast<uint64_t>(now.tv_sec) * 1000 + static_cast<uint64_t>(now.tv_nsec) / 1000000;
+}
 
 /// The shared part of one size class.
 struct SizeClass {
@@ -41,8 +50,10 @@ struct SizeClass {
 
 /// Free blocks that one thread keeps per class.
 struct ThreadCache {
-  FreeBlock* _pHead[kClasses];
+  FreeBlock* _pHead[kClasses]; // free blocks
   uint32_t _Count[kClasses];
+  char* _pRun[kClasses]; // blocks never used, one after the other
+  uint32_t _RunLeft[kClasses];
 };
 
 size_t BlockSize(int c) {
@@ -78,41 +89,37 @@ public:
 
   bool Usable() const { return _Base != 0; }
 
-  /// Takes up to n blocks of class c onto list; gives the number taken (0 when the
-  /// address range is exhausted).
-  uint32_t Take(int c, uint32_t n, FreeBlock*& list) {
+  /// Gives blocks of class c: up to n free blocks on list, or else, when the first slab
+  /// with room has none, a run of up to n blocks never used that starts at run (not
+  /// written to, so that they cost nothing before they are used). Gives the number of
+  /// blocks, 0 when the address range is exhausted.
+  uint32_t Take(int c, uint32_t n, FreeBlock*& list, char*& run) {
     SizeClass& sc = _Classes[c];
     std::lock_guard<std::mutex> lock(sc._Mutex);
+    Slab* slab = sc._pRoom;
+    if (slab == nullptr) {
+      slab = NewSlab(c);
+      if (slab == nullptr)
+        return 0;
+      PushRoom(sc, *slab);
+    }
     uint32_t taken = 0;
-    while (taken < n) {
-      Slab* slab = sc._pRoom;
-      if (slab == nullptr) {
-        slab = NewSlab(c);
-        if (slab == nullptr)
-          break;
-        PushRoom(sc, *slab);
-      }
-      while (taken < n && slab->_pFree != nullptr) {
+    const uint32_t capacity = BlocksPerSlab(c);
+    if (slab->_pFree != nullptr) {
+      for (; taken < n && slab->_pFree != nullptr; ++taken) {
         FreeBlock* block = slab->_pFree;
         slab->_pFree = block->_pNext;
         block->_pNext = list;
         list = block;
-        ++slab->_Live;
-        ++taken;
       }
-      const uint32_t capacity = BlocksPerSlab(c);
-      char* start = SlabStart(*slab);
-      while (taken < n && slab->_Carved < capacity) {
-        FreeBlock* block = reinterpret_cast<FreeBlock*>(start + slab->_Carved * BlockSize(c));
-        ++slab->_Carved;
-        block->_pNext = list;
-        list = block;
-        ++slab->_Live;
-        ++taken;
-      }
-      if (slab->_pFree == nullptr && slab->_Carved == capacity)
-        PopRoom(sc, *slab);
+    } else {
+      taken = std::min(n, capacity - slab->_Carved);
+      run = SlabStart(*slab) + slab->_Carved * BlockSize(c);
+      slab->_Carved += taken;
     }
+    slab->_Live += taken;
+    if (slab->_pFree == nullptr && slab->_Carved == capacity)
+      PopRoom(sc, *slab);
     return taken;
   }
 
@@ -137,13 +144,14 @@ public:
     return list;
   }
 
-  size_t SlabsInUse() {
-    std::lock_guard<std::mutex> lock(_SlabMutex);
-    return _InUse;
-  }
-
-private:
   Pool() {
+    // TOV_NO_POOL in the environment leaves every allocation to malloc (for memory
+    // checkers that watch malloc, and to compare).
+    const char* off = std::getenv("TOV_NO_POOL");
+    if (off != nullptr && *off != '\0') {
+      _pExisting.store(this, std::memory_order_release);
+      return;
+    }
     // A large range of addresses, reserved without committing memory: pages are made
     // only when touched. Smaller ranges are tried when the process is limited.
     for (size_t size = size_t(1) << 36; size >= (size_t(1) << 28); size /= 4) {
@@ -198,14 +206,18 @@ private:
     slab._Onlist = 0;
   }
 
-  /// A slab for class c: an emptied one whose pages are still there, else one given back
-  /// to the system, else one never used; null when the range is exhausted.
+  /// A slab for class c: an emptied one whose pages are still there (the newest), else
+  /// one given back to the system, else one never used; null when the range is exhausted.
   Slab* NewSlab(int c) {
     std::lock_guard<std::mutex> lock(_SlabMutex);
     Slab* slab = nullptr;
     if (_pEmptied != nullptr) {
       slab = _pEmptied;
       _pEmptied = slab->_pNextRoom;
+      if (_pEmptied != nullptr)
+        _pEmptied->_pPreviousRoom = nullptr;
+      else
+        _pOldestEmptied = nullptr;
       --_EmptiedCount;
     } else if (_pReleased != nullptr) {
       slab = _pReleased;
@@ -215,50 +227,79 @@ private:
     } else {
       return nullptr;
     }
-    *slab = Slab{static_cast<uint32_t>(c), 0, 0, 0, nullptr, nullptr, nullptr};
+    *slab = Slab{static_cast<uint32_t>(c), 0, 0, 0, nullptr, nullptr, nullptr, 0};
     ++_InUse;
     return slab;
   }
 
-  /// Keeps an emptied slab for reuse. Beyond kKeptEmpty emptied slabs, the pages of the
-  /// older ones go back to the system, in runs of neighbouring slabs (each call to the
-  /// system costs about as much as many page faults).
+  /// Keeps an emptied slab, with its pages, for the next allocations of any class. The
+  /// pages of slabs that stayed emptied for kUnusedMs go back to the system, beyond the
+  /// kKeptEmpty newest ones: a program that frees many objects and makes as many again
+  /// soon after reuses them without page faults, one that does not gets its memory back.
   void ReleaseSlab(Slab& slab) {
     std::lock_guard<std::mutex> lock(_SlabMutex);
-    slab = Slab{kNoClass, 0, 0, 0, nullptr, _pEmptied, nullptr};
+    const uint64_t now = NowMs();
+    slab = Slab{kNoClass, 0, 0, 0, nullptr, _pEmptied, nullptr, now};
+    if (_pEmptied != nullptr)
+      _pEmptied->_pPreviousRoom = &slab;
+    else
+      _pOldestEmptied = &slab;
     _pEmptied = &slab;
+    ++_EmptiedCount;
     --_InUse;
-    if (++_EmptiedCount > 2 * kKeptEmpty)
-      GiveBackOlderEmptied();
+    std::vector<Slab*> unused;
+    while (_EmptiedCount > kKeptEmpty && now - _pOldestEmptied->_EmptiedAt >= kUnusedMs)
+      unused.push_back(PopOldestEmptied());
+    GiveBackPages(unused);
   }
 
-  /// Gives back the pages of the emptied slabs beyond the kKeptEmpty newest ones.
-  void GiveBackOlderEmptied() {
-    Slab* kept = _pEmptied;
-    for (size_t i = 1; i < kKeptEmpty; ++i)
-      kept = kept->_pNextRoom;
-    std::vector<Slab*> older;
-    for (Slab* slab = kept->_pNextRoom; slab != nullptr; slab = slab->_pNextRoom)
-      older.push_back(slab);
-    kept->_pNextRoom = nullptr;
-    _EmptiedCount = kKeptEmpty;
-    std::sort(older.begin(), older.end());
-    for (size_t i = 0; i < older.size();) {
+  /// Gives back the pages of every emptied slab.
+  void Trim() {
+    std::lock_guard<std::mutex> lock(_SlabMutex);
+    std::vector<Slab*> unused;
+    while (_pOldestEmptied != nullptr)
+      unused.push_back(PopOldestEmptied());
+    GiveBackPages(unused);
+  }
+
+  size_t SlabsInUse() {
+    std::lock_guard<std::mutex> lock(_SlabMutex);
+    return _InUse;
+  }
+
+private:
+  Slab* PopOldestEmptied() {
+    Slab* slab = _pOldestEmptied;
+    _pOldestEmptied = slab->_pPreviousRoom;
+    if (_pOldestEmptied != nullptr)
+      _pOldestEmptied->_pNextRoom = nullptr;
+    else
+      _pEmptied = nullptr;
+    --_EmptiedCount;
+    return slab;
+  }
+
+  /// Gives the pages of the slabs back to the system, in runs of neighbouring slabs (a
+  /// call to the system costs about as much as many page faults), and keeps the slabs.
+  void GiveBackPages(std::vector<Slab*>& slabs) {
+    std::sort(slabs.begin(), slabs.end());
+    for (size_t i = 0; i < slabs.size();) {
       size_t j = i + 1;
-      while (j < older.size() && older[j] == older[j - 1] + 1)
+      while (j < slabs.size() && slabs[j] == slabs[j - 1] + 1)
         ++j;
-      madvise(SlabStart(*older[i]), (j - i) * MORSmallObjectPool::kSlabSize, MADV_DONTNEED);
+      madvise(SlabStart(*slabs[i]), (j - i) * MORSmallObjectPool::kSlabSize, MADV_DONTNEED);
       i = j;
     }
-    for (Slab* slab : older) {
+    for (Slab* slab : slabs) {
       slab->_pNextRoom = _pReleased;
       _pReleased = slab;
     }
   }
 
-  /// Emptied slabs kept with their pages, for the next allocations: 16 MiB (up to 32 MiB
-  /// before the older ones go back).
-  static constexpr size_t kKeptEmpty = 256;
+  /// Emptied slabs always kept with their pages (1 MiB), and the time after which the
+  /// others go back.
+  static constexpr size_t kKeptEmpty = 16;
+  static constexpr uint64_t kUnusedMs = 1000;
 
   static std::atomic<Pool*> _pExisting;
   uintptr_t _Base = 0;
@@ -269,6 +310,7 @@ private:
   std::mutex _SlabMutex; // guards the slab lists and counts below
   size_t _NeverUsed = 0;
   Slab* _pEmptied = nullptr; // emptied slabs that keep their pages, newest first
+  Slab* _pOldestEmptied = nullptr;
   size_t _EmptiedCount = 0;
   Slab* _pReleased = nullptr; // slabs whose pages went back to the system
   size_t _InUse = 0;
@@ -286,9 +328,16 @@ pthread_key_t gCacheKey;
 void FlushCache(void* p) {
   ThreadCache* cache = static_cast<ThreadCache*>(p);
   Pool* pool = Pool::Existing();
-  for (int c = 0; c < kClasses; ++c)
+  for (int c = 0; c < kClasses; ++c) {
+    for (; cache->_RunLeft[c] != 0; --cache->_RunLeft[c], cache->_pRun[c] += BlockSize(c)) {
+      FreeBlock* block = reinterpret_cast<FreeBlock*>(cache->_pRun[c]);
+      block->_pNext = cache->_pHead[c];
+      cache->_pHead[c] = block;
+      ++cache->_Count[c];
+    }
     if (cache->_Count[c] != 0)
       pool->GiveBack(c, cache->_pHead[c], cache->_Count[c]);
+  }
   tCache = kThreadGone;
   std::free(cache);
 }
@@ -313,7 +362,9 @@ int ClassOf(size_t size) {
 void* MORSmallObjectPool::Allocate(size_t size) {
   if (size == 0 || size > kMaxSize)
     return nullptr;
-  Pool* pool = Pool::Get();
+  Pool* pool = Pool::Existing();
+  if (pool == nullptr)
+    pool = Pool::Get();
   if (!pool->Usable())
     return nullptr;
   const int c = ClassOf(size);
@@ -322,17 +373,31 @@ void* MORSmallObjectPool::Allocate(size_t size) {
     cache = MakeCache();
   if (cache == nullptr || cache == kThreadGone) {
     FreeBlock* block = nullptr;
-    return pool->Take(c, 1, block) != 0 ? block : nullptr;
-  }
-  if (cache->_pHead[c] == nullptr) {
-    cache->_Count[c] = pool->Take(c, Batch(c), cache->_pHead[c]);
-    if (cache->_Count[c] == 0)
+    char* run = nullptr;
+    if (pool->Take(c, 1, block, run) == 0)
       return nullptr;
+    return block != nullptr ? static_cast<void*>(block) : run;
   }
-  FreeBlock* block = cache->_pHead[c];
-  cache->_pHead[c] = block->_pNext;
-  --cache->_Count[c];
-  return block;
+  for (;;) {
+    if (FreeBlock* block = cache->_pHead[c]) {
+      cache->_pHead[c] = block->_pNext;
+      --cache->_Count[c];
+      return block;
+    }
+    if (cache->_RunLeft[c] != 0) {
+      void* block = cache->_pRun[c];
+      cache->_pRun[c] += BlockSize(c);
+      --cache->_RunLeft[c];
+      return block;
+    }
+    const uint32_t taken = pool->Take(c, Batch(c), cache->_pHead[c], cache->_pRun[c]);
+    if (taken == 0)
+      return nullptr;
+    if (cache->_pHead[c] != nullptr)
+      cache->_Count[c] = taken;
+    else
+      cache->_RunLeft[c] = taken;
+  }
 }
 
 void MORSmallObjectPool::Free(void* p) {
@@ -366,6 +431,11 @@ void MORSmallObjectPool::Free(void* p) {
 bool MORSmallObjectPool::Owns(const void* p) {
   const Pool* pool = Pool::Existing();
   return pool != nullptr && pool->Owns(p);
+}
+
+void MORSmallObjectPool::Trim() {
+  if (Pool* pool = Pool::Existing())
+    pool->Trim();
 }
 
 size_t MORSmallObjectPool::SlabsInUse() {
