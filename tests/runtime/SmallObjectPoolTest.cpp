@@ -161,7 +161,8 @@ TEST(SmallObjectPool, ThreadsFreeBlocksThatOtherThreadsAllocated) {
     }
   for (int id = 0; id < kThreads; ++id)
     EXPECT_EQ(0, damaged[id]) << id;
-  // The ended threads gave back what they kept; this thread keeps at most two batches of
-  // each of the 31 sizes that it freed last.
-  EXPECT_LE(MORSmallObjectPool::SlabsInUse(), before + 31);
+  // The ended threads gave back what they kept (more than 4 x 31 slabs were in use); this
+  // thread keeps at most two batches, on at most two slabs, of each of the 31 sizes that
+  // it freed last.
+  EXPECT_LE(MORSmallObjectPool::SlabsInUse(), before + 2 * 31);
 }
