@@ -100,9 +100,13 @@ TEST(SmallObjectPool, FreeingManyBlocksGivesTheirSlabsAndUnusedMemoryBack) {
     MORSmallObjectPool::Free(blocks[i]);
   // What the thread keeps for its next allocations holds at most two slabs.
   EXPECT_LE(MORSmallObjectPool::SlabsInUse(), before + 2);
-  EXPECT_GE(full - ResidentKiB(), 27 * 1024 - 2048);
+  // Under a sanitizer, its shadow memory of the pages blurs the resident size.
+  const bool plain = MORSmallObjectPool::ServesObjects();
+  if (plain)
+    EXPECT_GE(full - ResidentKiB(), 27 * 1024 - 2048);
   MORSmallObjectPool::Trim();
-  EXPECT_GE(full - ResidentKiB(), 55 * 1024 - 2048);
+  if (plain)
+    EXPECT_GE(full - ResidentKiB(), 55 * 1024 - 2048);
 }
 
 TEST(SmallObjectPool, ThreadsFreeBlocksThatOtherThreadsAllocated) {
