@@ -102,11 +102,13 @@ TEST(SmallObjectPool, FreeingManyBlocksGivesTheirSlabsAndUnusedMemoryBack) {
   EXPECT_LE(MORSmallObjectPool::SlabsInUse(), before + 2);
   // Under a sanitizer, its shadow memory of the pages blurs the resident size.
   const bool plain = MORSmallObjectPool::ServesObjects();
-  if (plain)
+  if (plain) {
     EXPECT_GE(full - ResidentKiB(), 27 * 1024 - 2048);
+  }
   MORSmallObjectPool::Trim();
-  if (plain)
+  if (plain) {
     EXPECT_GE(full - ResidentKiB(), 55 * 1024 - 2048);
+  }
 }
 
 TEST(SmallObjectPool, ThreadsFreeBlocksThatOtherThreadsAllocated) {
