@@ -4,7 +4,8 @@
 // each value cut at its first zero byte; with a fixed maximum, a longer line is refused.
 //
 // The first input byte chooses the mode (bit 0: fixed maximum, bit 1: no line counting),
-// the second the fixed maximum (0 to 63); the rest is the file.
+// the second the fixed maximum (0 to 63); the rest is the file. The line length counts
+// every byte of the line without its end, or, with a fixed maximum, those up to a zero byte.
 #include "MORError.h"
 #include "TOVExtAnyChars.h"
 #include "TOVVolatileOneWayIteratorForTextFile.h"
@@ -96,6 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       const auto* chars = static_cast<const TOVExtAnyChars*>(value);
       std::string text = chars->IsDbNull() ? std::string() : std::string(chars->GetChars());
       Check(text == std::string(expected.raw.c_str()), "the line is the model's");
+      Check(it.GetLineLength() == (fixed ? std::strlen(expected.raw.c_str()) : expected.raw.size()),
+            "the line length counts every byte (up to a zero byte with a fixed maximum)");
       Check(!fixed || expected.raw.size() <= static_cast<size_t>(maximum),
             "a fixed maximum delivers no longer line");
       Check(it.GetLineNumber() == (counting ? static_cast<int>(index + 1) : -1),

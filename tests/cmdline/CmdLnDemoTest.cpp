@@ -1,5 +1,6 @@
 // The command-line demonstration tool run as a separate process: a wrong option, the help
-// and a right command line, each compared byte for byte with the catalogs' texts.
+// and right command lines, the report on the standard output or in a file, each compared
+// byte for byte with the catalogs' texts.
 #include "CmdLnTestSupport.h"
 #include "TOVToolProcess.h"
 
@@ -36,8 +37,8 @@ TEST(CmdLnDemo, EachCommandLineGivesItsStatusAndItsTextsOnTheirStreams) {
       {"-help", 1, help, ""},
       {"'-?' file1", 1, help, ""},
       {"-v -h", 1, help, ""},
-      {"-n run1 a -output report.txt -v b -", 0,
-       "name: run1\noutput: report.txt\nverbose: yes\nfile: a\nfile: b\nfile: -\n", ""}};
+      {"-n run1 a -v b -", 0, "name: run1\noutput: -\nverbose: yes\nfile: a\nfile: b\nfile: -\n",
+       ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.words);
     tovtest::ToolRun run =
@@ -46,4 +47,24 @@ TEST(CmdLnDemo, EachCommandLineGivesItsStatusAndItsTextsOnTheirStreams) {
     EXPECT_EQ(run.out, c.out);
     EXPECT_EQ(run.err, c.err);
   }
+}
+
+TEST(CmdLnDemo, WritesItsReportToTheOutputFileOrTellsWhyItCannot) {
+  const std::string demo = std::string(TOV_BINARY_DIR) + "/tools/cmdlinedemo/cmdlinedemo ";
+  const tovtest::TempDir dir;
+  const std::string report = dir / "report.txt";
+  tovtest::WriteFile(report, "an older report, longer than the new one\n");
+  tovtest::ToolRun run = tovtest::RunTool(demo + "-n run1 a -output " + report + " -v b");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(tovtest::ReadFile(report),
+            "name: run1\noutput: " + report + "\nverbose: yes\nfile: a\nfile: b\n");
+
+  // A directory cannot take it; the request names the report's file.
+  run = tovtest::RunTool(demo + "-n run1 -o " + dir.Path() + " a");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, Demo("0006", {dir.Path()}) + "\n#ERR# TOVBC - 0201: " +
+                         CatalogText("0201", {dir.Path(), "Is a directory"}) + "\n\n");
 }

@@ -14,8 +14,29 @@ std::string EscapeRegex(const std::string& text);
 /// (any source file and line).
 std::string FatalText(const std::string& message);
 
-/// A fresh empty directory under the system's temporary directory.
+/// A fresh empty directory under the system's temporary directory (TMPDIR, else /tmp).
+/// It is removed with everything in it when the test that made it ends, passed or failed
+/// (or when the program ends, for one made outside a test).
 std::string MakeTempDir();
+
+/// A fresh empty temporary directory, removed with everything in it when the guard goes.
+class TempDir {
+public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& Path() const { return _Path; }
+  /// The path of name inside the directory.
+  std::string operator/(const std::string& name) const { return _Path + "/" + name; }
+
+private:
+  std::string _Path;
+};
+
+/// Removes path and everything below it, making directories writable first; gives
+/// whether nothing is left.
+bool RemoveTree(const std::string& path);
 
 /// The whole content of a file, or "" when it cannot be read.
 std::string ReadFile(const std::string& path);

@@ -56,9 +56,14 @@ void CollectName(MORMetaClass* meta, void* context) {
 } // namespace
 
 TEST(Tovinfo, ListsEveryClassUnderItsParentThenOneErrorOfEachTypeOnItsStream) {
-  ToolRun run = RunTool(kTovinfo);
+  // Without -errors, the listing alone and success.
+  ToolRun plain = RunTool(kTovinfo);
+  EXPECT_EQ(plain.status, 0);
+  EXPECT_EQ(plain.err, "");
+  ToolRun run = RunTool(kTovinfo + " -errors");
   // The fatal error's code 0x80040004, the most severe, gives the status.
   ASSERT_EQ(run.status, 4) << run.out << run.err;
+  EXPECT_EQ(run.out.substr(0, plain.out.size()), plain.out);
   std::vector<std::string> lines = Lines(run.out);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[0], std::string("TOVBasic ") + TOVGetVersion());
@@ -117,12 +122,20 @@ TEST(Tovinfo, ListsEveryClassUnderItsParentThenOneErrorOfEachTypeOnItsStream) {
                            "Nothing to do: tovinfo raised it on purpose\\.\n\n"));
 }
 
-TEST(Tovinfo, ReportsAnOutputThatCannotBeWritten) {
-  ToolRun run = RunTool("sh -c '" + kTovinfo + " >/dev/full'");
-  EXPECT_EQ(run.status, 4);
-  EXPECT_EQ(run.err.rfind("Listing the registered classes\n"
-                          "#ERR# ... - ...: The standard output could not be written.\n\n",
-                          0),
-            0u)
-      << run.err;
+TEST(Tovinfo, ShowsItsHelpAndRefusesAnUnknownOption) {
+  const std::string usage = "Usage: tovinfo [-h|-help|-?] [-errors]\n";
+  ToolRun run = RunTool(kTovinfo + " -h");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, usage +
+                         "-errors: then raise one error of each type, to show the error path; the "
+                         "exit status is the most severe error's.\n-h|-help|-?: show this help "
+                         "and stop.\n\nPrints the library's version and the tree of its "
+                         "registered classes, each with its GUID.\n\n\n");
+  EXPECT_EQ(run.err, "");
+  run = RunTool(kTovinfo + " -x");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Reading the command line: tovinfo -x\n#ERR# TOVBC - 0001: The option \"-x\" "
+                     "is unknown.\n" +
+                         usage + "\n");
 }

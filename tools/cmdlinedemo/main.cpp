@@ -1,24 +1,28 @@
 // cmdlinedemo: declares a command with a few options and a generated help, analyses its
 // command line and prints what it understood.
 //
-// Exit status: 0 when the command line is right, 1 when the help was asked for (the
-// information status), 2 when the command line is wrong (the error is shown on the
-// standard error stream).
+// Exit status: 0 when the command line is right and the report written, 1 when the help
+// was asked for (the information status), 2 when the command line is wrong or the report
+// could not be written (the error is shown on the standard error stream).
 #include "TOVCmdLnAnalyzer.h"
 #include "TOVCmdLnHelpMngr.h"
 #include "TOVCmdLnOptMultiArg.h"
 #include "TOVCmdLnOptNoArg.h"
 #include "TOVCmdLnOptOneArg.h"
 #include "TOVCmdLnOptOneArgLengthMngr.h"
+#include "TOVError.h"
 #include "TOVErrorDisplayInstall.h"
 #include "TOVErrorMngr.h"
+#include "TOVFileUtilities.h"
 #include "TOVGlobalObjectCleaner.h"
 #include "TOVIterator.h"
 #include "TOVOFStream.h"
 #include "TOVParamNLSMsgBldrCtlg.h"
 #include "TOVVector.h"
+#include "TovToolOutput.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -49,9 +53,29 @@ int ExitStatus(long rc) {
   return rc > 0 ? 1 : 2;
 }
 
+/// Writes report to the file at path (made or emptied); gives 0 or the failure code of
+/// the pending error, whose request becomes request.
+long WriteReport(const std::string& report, const TOVString& path,
+                 const TOVParamNLSMsgBldrRfHndlr& request) {
+  FILE* file = nullptr;
+  long rc = TOVFileUtilities::FileOpen(path, "w", file);
+  if (rc == 0) {
+    rc = TOVFileUtilities::FilePutString(report.c_str(), file, path);
+    // After a failed write the file is closed quietly: the write's error is the one told.
+    if (rc == 0)
+      rc = TOVFileUtilities::FileClose(file, path);
+    else
+      std::fclose(file);
+  }
+  if (rc != 0)
+    TOVError::ReplaceLastErrorRequest(rc, request);
+  return rc;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+  TovToolGuardStandardDescriptors();
   TOVGlobalObjectCleaner cleaner;
   const char* charset = std::getenv("TOV_TERM_CS");
   TOVSetGlobalErrorDisplayToTerm(charset != nullptr && std::strcmp(charset, "oem") == 0);
@@ -75,18 +99,28 @@ int main(int argc, char** argv) {
 
   TOVErrorMngr errors;
   long rc = analyzer.Analyze(const_cast<const char**>(argv + 1), argc - 1);
-  if (rc != 0) {
-    errors.DisplayAndKeepError(rc, 1);
-  } else {
-    TOVStdout << "name: " << static_cast<const char*>(name) << '\n';
-    TOVStdout << "output: "
-              << (outputOpt.ArgumentIsAdded() ? static_cast<const char*>(output) : "-") << '\n';
-    TOVStdout << "verbose: " << (verboseOpt.IsDefined() ? "yes" : "no") << '\n';
+  if (rc == 0) {
+    std::string report = "name: " + std::string(name) +
+                         "\noutput: " + (outputOpt.ArgumentIsAdded() ? std::string(output) : "-") +
+                         "\nverbose: " + (verboseOpt.IsDefined() ? "yes" : "no") + "\n";
     TOVIterator* it = files.MakeIterator(nullptr);
     for (MORBaseUnknown* file = it->Next(); file != nullptr; file = it->Next())
-      TOVStdout << "file: " << static_cast<const char*>(*TOVCheckedCast<TOVString>(file)) << '\n';
+      report += "file: " + std::string(*TOVCheckedCast<TOVString>(file)) + "\n";
     it->Release();
-    TOVStdout.Flush();
+    if (outputOpt.ArgumentIsAdded()) {
+      TOVParamNLSMsgBldrRfHndlr request = DemoMsg(dir, "0006");
+      request->AddNewParameter(output);
+      rc = WriteReport(report, output, request);
+    } else {
+      TOVStdout << report.c_str();
+    }
   }
+  if (rc != 0)
+    errors.DisplayAndKeepError(rc, 1);
+  // What went to the standard output (the report, the help) must have got there.
+  TOVParamNLSMsgBldrRfHndlr advice = DemoMsg(dir, "0009");
+  rc = TovToolCheckStandardOutput(DemoMsg(dir, "0007"), DemoMsg(dir, "0008"), advice);
+  if (rc != 0)
+    errors.DisplayAndKeepError(rc, 1);
   return ExitStatus(errors.ReturnSuccessOrError());
 }

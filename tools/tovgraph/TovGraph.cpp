@@ -111,10 +111,15 @@ public:
   void Append(const char* text, size_t size) {
     while (size > 0) {
       size_t take = std::min(size, PieceBytes - _Piece.size());
-      // Not inside a UTF-8 character: back over at most three continuation bytes (a longer
-      // run is no character, and its bytes are read one by one anyway).
-      for (int back = 0; back < 3 && take > 0 && take < size && (text[take] & 0xC0) == 0x80; ++back)
-        --take;
+      // Not inside a UTF-8 character: before the lead byte of the continuation bytes at
+      // the cut when it lies within three bytes; past that, no character holds them.
+      if (take < size) {
+        size_t lead = take;
+        while (lead > 0 && take - lead < 3 && (text[lead] & 0xC0) == 0x80)
+          --lead;
+        if ((text[lead] & 0xC0) != 0x80)
+          take = lead;
+      }
       if (take == 0) {
         Give(0);
         continue;
@@ -190,6 +195,12 @@ size_t PrintedSize(const char* word, size_t size) {
   for (size_t i = 0; i < size; ++i)
     printed += word[i] == '"' || word[i] == '\\' ? 1 : 0;
   return printed;
+}
+
+/// Refuses line lineNumber of the file at path, which holds a zero byte.
+long RefuseZeroByte(int lineNumber, const TOVString& path) {
+  return TOV_RAISE_ERROR(TOVCatalogMsg("TOVGRAPH", "0010", path),
+                         TOVCatalogMsg("TOVGRAPH", "0013", lineNumber), TOVNLSMsgBldrRfHndlr());
 }
 
 /// The longest printed identifier: a string holds fewer than INT_MAX characters.
@@ -287,8 +298,7 @@ int TovGraph::NodeOf(const char* identifier, size_t size) {
 long TovGraph::ReadLine(const char* line, size_t length, int lineNumber, const TOVString& path) {
   // A zero byte would cut the line short without a word: the graph would lose a node.
   if (std::memchr(line, '\0', length) != nullptr)
-    return TOV_RAISE_ERROR(TOVCatalogMsg("TOVGRAPH", "0010", path),
-                           TOVCatalogMsg("TOVGRAPH", "0013", lineNumber), TOVNLSMsgBldrRfHndlr());
+    return RefuseZeroByte(lineNumber, path);
   if (const void* comment = std::memchr(line, '#', length))
     length = static_cast<size_t>(static_cast<const char*>(comment) - line);
   // The words are found in place; only new identifiers are copied, in their printed form.
@@ -348,11 +358,14 @@ long TovGraph::Read(FILE* stream, const TOVString& path) {
     long rc = lines.Next(object);
     if (rc != 0 || object == nullptr)
       return rc;
-    // The growing buffer measures the whole line, zero bytes included.
-    if (lines.GetLineLength() == 0)
-      continue; // an empty line
-    rc = ReadLine(static_cast<const TOVExtChars*>(object)->GetChars(), lines.GetLineLength(),
-                  lines.GetLineNumber(), path);
+    // The growing buffer measures the whole line, zero bytes included. The value is null
+    // for an empty line and for one that starts with a zero byte.
+    const size_t length = lines.GetLineLength();
+    const auto* text = static_cast<const TOVExtChars*>(object);
+    if (length == 0)
+      continue;
+    rc = text->IsDbNull() ? RefuseZeroByte(lines.GetLineNumber(), path)
+                          : ReadLine(text->GetChars(), length, lines.GetLineNumber(), path);
     if (rc != 0)
       return rc;
   }

@@ -21,9 +21,11 @@
 #include "TovToolOutput.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <strings.h>
 #include <sys/stat.h>
+#include <vector>
 
 /// An option with one argument that is given once: naming it again is an error of its
 /// own, instead of its next word taking the place of the graph file.
@@ -95,13 +97,28 @@ long WriteSteps(const TovGraph& graph, bool tree, const TOVString& output) {
   return rc;
 }
 
+/// How many nodes the graph file at path may name, to size the table of identifiers (it
+/// grows when there are more): about two for five lines, as in a graph of a few links per
+/// node. The lines are counted in a first pass over a regular file, so that a file of a
+/// few long lines does not get a table the size of the file; 0 for any other file.
+int EstimateNodes(const TOVString& path) {
+  struct stat info;
+  if (stat(path, &info) != 0 || !S_ISREG(info.st_mode))
+    return 0;
+  FILE* file = std::fopen(path, "r");
+  if (file == nullptr)
+    return 0;
+  std::vector<char> buffer(1 << 16);
+  long long lines = 1;
+  for (size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;)
+    lines += std::count(buffer.data(), buffer.data() + got, '\n');
+  std::fclose(file);
+  return static_cast<int>(std::min(lines * 2 / 5, 1LL << 24));
+}
+
 /// Reads, builds and prints the graph; gives 0 or the failure code of the pending error.
 long Run(const TOVString& input, bool tree, const TOVString* output) {
-  // About one node per thirty bytes of a typical graph file (names of a few characters,
-  // several links per node); the table grows when there are more.
-  struct stat info;
-  const long long bytes = stat(input, &info) == 0 ? static_cast<long long>(info.st_size) : 0;
-  TovGraph graph(static_cast<int>(std::min(bytes / 30, 1LL << 24)));
+  TovGraph graph(EstimateNodes(input));
   long rc = graph.Read(input);
   if (rc != 0)
     return rc;
@@ -113,9 +130,7 @@ long Run(const TOVString& input, bool tree, const TOVString* output) {
     graph.DisplayTree(display);
   else
     graph.DisplaySteps(display);
-  return TovToolCheckStandardOutput(TOVCatalogMsg("TOVGRAPH", "0023"),
-                                    TOVCatalogMsg("TOVGRAPH", "0024"),
-                                    TOVCatalogMsg("TOVGRAPH", "0025"));
+  return 0;
 }
 
 } // namespace
@@ -141,6 +156,12 @@ int main(int argc, char** argv) {
   long rc = analyzer.Analyze(const_cast<const char**>(argv + 1), argc - 1);
   if (rc == 0)
     rc = Run(input, treeOpt.IsDefined() != 0, outputOpt.ArgumentIsAdded() ? &output : nullptr);
+  if (rc != 0)
+    errors.DisplayAndKeepError(rc, 1);
+  // What went to the standard output (the steps, the help) must have got there.
+  rc = TovToolCheckStandardOutput(TOVCatalogMsg("TOVGRAPH", "0023"),
+                                  TOVCatalogMsg("TOVGRAPH", "0024"),
+                                  TOVCatalogMsg("TOVGRAPH", "0025"));
   if (rc != 0)
     errors.DisplayAndKeepError(rc, 1);
   return ExitStatus(errors.ReturnSuccessOrError());

@@ -1,8 +1,17 @@
 // tovinfo: prints the library's version and the tree of every registered class with its
-// GUID, children indented under their parent and sorted by name. It then walks the error
-// path once: it raises one recoverable error of each type through an error manager, which
-// shows them on the standard error stream, and ends with the status of the most severe.
+// GUID, children indented under their parent and sorted by name.
+//
+//   tovinfo [-h|-help|-?] [-errors]
+//
+// With -errors it then walks the error path once: it raises one recoverable error of each
+// type through an error manager, which shows them on their streams, and ends with the
+// status of the most severe (4, the fatal error's). Exit status otherwise: 0 on success,
+// 1 when the help was shown, 2 for a wrong command line, 3 when the standard output could
+// not be written.
 #include "MORMetaClass.h"
+#include "TOVCmdLnAnalyzer.h"
+#include "TOVCmdLnHelpMngr.h"
+#include "TOVCmdLnOptNoArg.h"
 #include "TOVErrorDisplayInstall.h"
 #include "TOVErrorMngr.h"
 #include "TOVGlobalObjectCleaner.h"
@@ -12,6 +21,7 @@
 #include "TOVRaiseError.h"
 #include "TOVString.h"
 #include "TOVVersion.h"
+#include "TovToolOutput.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -83,12 +93,9 @@ int ExitStatus(long rc) {
   return rc == 0 ? 0 : static_cast<int>(rc & 0xFF);
 }
 
-} // namespace
-
-int main() {
-  TOVGlobalObjectCleaner cleaner;
+/// Prints the version and the class tree.
+void PrintClasses() {
   TOVRegisterAllClasses();
-
   ClassList all;
   MORMetaClass::ForEach(&Collect, &all);
   std::sort(all.begin(), all.end(), &ByName);
@@ -100,23 +107,43 @@ int main() {
     else
       children[meta->GetParent()].push_back(meta);
   }
-
   TOVStdout << "TOVBasic " << TOVGetVersion() << '\n';
   TOVStdout << "Registered classes: " << static_cast<unsigned long>(all.size()) << '\n';
   for (const MORMetaClass* root : roots)
     PrintTree(root, children, 0);
-  TOVStdout.Flush();
+}
 
+} // namespace
+
+int main(int argc, char** argv) {
+  TovToolGuardStandardDescriptors();
+  TOVGlobalObjectCleaner cleaner;
   TOVSetGlobalErrorDisplayToTerm(0);
   TOVErrorMngr* manager = new TOVErrorMngr;
   TOVGlobalObjectCleaner::Add(manager);
-  if (TOVStdout.Error() != 0)
-    manager->DisplayAndKeepError(TOV_RAISE_ERROR(Text("Listing the registered classes"),
-                                                 Text("The standard output could not be written."),
-                                                 Text(""), MORCriticalError,
-                                                 MOR_STATUS(0x80040003u)),
-                                 1);
-  for (const DemoError& demo : kDemoErrors)
-    manager->DisplayAndKeepError(RaiseDemoError(demo), 1);
+
+  TOVParamNLSMsgBldrRfHndlr usage(TOVRfHndlrNoAddRef,
+                                  new TOVParamNLSMsgBldrCtlg("TOVINFO", "0001"));
+  TOVCmdLnAnalyzer analyzer("tovinfo", usage);
+  TOVCmdLnOptNoArg errorsOpt(analyzer, "-errors", TOVCmdLnOptOptional,
+                             TOVCatalogMsg("TOVINFO", "0002"));
+  TOVCmdLnHelpMngr help(analyzer, usage.Get(), TOVCatalogMsg("TOVINFO", "0003"));
+  long rc = analyzer.Analyze(const_cast<const char**>(argv + 1), argc - 1);
+  if (rc != 0)
+    manager->DisplayAndKeepError(rc, 1);
+  else
+    PrintClasses();
+  // What went to the standard output must have got there; a failure is a critical error
+  // of its own code.
+  long written =
+      TovToolCheckStandardOutput(TOVCatalogMsg("TOVINFO", "0010"), TOVCatalogMsg("TOVINFO", "0011"),
+                                 TOVCatalogMsg("TOVINFO", "0012"), MOR_STATUS(0x80040003u));
+  if (written != 0)
+    manager->DisplayAndKeepError(written, 1);
+  if (rc != 0) // the help or a wrong command line, told as the other tools tell them
+    return written != 0 ? ExitStatus(written) : (rc > 0 ? 1 : 2);
+  if (errorsOpt.IsDefined())
+    for (const DemoError& demo : kDemoErrors)
+      manager->DisplayAndKeepError(RaiseDemoError(demo), 1);
   return ExitStatus(manager->ReturnSuccessOrError());
 }
