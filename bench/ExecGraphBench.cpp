@@ -1,12 +1,14 @@
 // The execution-graph builder beside the same work written on standard containers
-// (components by a path-based walk, longest paths by topological order): random acyclic
-// graphs of 10^4, 10^5 and 10^6 links (five links per node), a chain and a ladder.
+// (the reference model of tests/support: components by a path-based walk, longest paths
+// by topological order): random acyclic graphs of 10^4, 10^5 and 10^6 links (five links per node),
+// a chain and a ladder.
 #include "TOVExecGraphBuilder.h"
 #include "TOVExecGraphNode.h"
 #include "TOVExecGraphNodeLink.h"
 #include "TOVExecGraphNodeLinkCmpParentNode.h"
 #include "TOVExecGraphStepLinkCmpParentStep.h"
 #include "TOVGlobalObjectCleaner.h"
+#include "TOVGraphModel.h"
 #include "TOVSortedVector.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +21,7 @@ namespace {
 
 TOVGlobalObjectCleaner gCleaner;
 
-using Edges = std::vector<std::pair<int, int>>;
+using tovmodel::Edges;
 
 /// n nodes and m links from a lower to a higher node.
 Edges RandomAcyclic(int n, int m) {
@@ -71,73 +73,10 @@ void BuildWithLibrary(int n, const Edges& edges) {
   links.ReleaseElementsAndClear();
 }
 
-/// The same results on standard containers: components, distinct condensation edges,
-/// ranks by longest path.
+/// The same results on standard containers: the reference model of the tests.
 void BuildWithStd(int n, const Edges& edges) {
-  std::vector<std::vector<int>> out(n);
-  for (auto [p, c] : edges)
-    out[p].push_back(c);
-  std::vector<int> index(n, -1), component(n, -1), open, bounds;
-  std::vector<std::pair<int, size_t>> walk;
-  int components = 0;
-  for (int s = 0; s < n; ++s) {
-    if (index[s] >= 0)
-      continue;
-    auto enter = [&](int v) {
-      index[v] = static_cast<int>(open.size());
-      bounds.push_back(index[v]);
-      open.push_back(v);
-      walk.emplace_back(v, 0);
-    };
-    enter(s);
-    while (!walk.empty()) {
-      auto& [v, next] = walk.back();
-      if (next < out[v].size()) {
-        int w = out[v][next++];
-        if (index[w] < 0)
-          enter(w);
-        else if (component[w] < 0)
-          while (bounds.back() > index[w])
-            bounds.pop_back();
-        continue;
-      }
-      int done = v;
-      walk.pop_back();
-      if (bounds.back() != index[done])
-        continue;
-      bounds.pop_back();
-      for (size_t i = index[done]; i < open.size(); ++i)
-        component[open[i]] = components;
-      open.resize(index[done]);
-      ++components;
-    }
-  }
-  std::vector<std::pair<int, int>> condensed;
-  for (auto [p, c] : edges)
-    if (component[p] != component[c])
-      condensed.emplace_back(component[p], component[c]);
-  std::sort(condensed.begin(), condensed.end());
-  condensed.erase(std::unique(condensed.begin(), condensed.end()), condensed.end());
-  std::vector<int> parents(components, 0), rank(components, 1);
-  std::vector<std::vector<int>> children(components);
-  for (auto [p, c] : condensed) {
-    children[p].push_back(c);
-    ++parents[c];
-  }
-  std::vector<int> ready;
-  for (int c = 0; c < components; ++c)
-    if (parents[c] == 0)
-      ready.push_back(c);
-  while (!ready.empty()) {
-    int c = ready.back();
-    ready.pop_back();
-    for (int d : children[c]) {
-      rank[d] = std::max(rank[d], rank[c] + 1);
-      if (--parents[d] == 0)
-        ready.push_back(d);
-    }
-  }
-  benchmark::DoNotOptimize(rank.data());
+  tovmodel::Condensation model = tovmodel::Condense(n, edges);
+  benchmark::DoNotOptimize(model.rank.data());
 }
 
 void BM_LibraryRandomAcyclic(benchmark::State& state) {

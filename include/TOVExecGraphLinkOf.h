@@ -10,10 +10,11 @@
 /// copies the two ends only.
 template <class T> class TOVExecGraphLinkOf : public MORBaseUnknown {
 protected:
+  /// Links parent (may be null) to child.
   TOVExecGraphLinkOf(T* parent, T& child) : _pParent(parent), _pChild(&child) {}
 
-  T* _pParent;
-  T* _pChild;
+  T* _pParent; ///< The parent, or null.
+  T* _pChild;  ///< The child, never null.
 };
 
 #endif

@@ -26,10 +26,12 @@ private:
   using Bucket = TOVHashTable::Bucket;
   using Link = TOVHashTable::Link;
 
-  /// Steps from entry towards the tail to the next matching entry (or the tail).
-  TOVBASIC_LOCAL void BucketNext(Bucket* bucket, Link*& entry);
-  /// Steps from entry towards the head to the previous matching entry (or the head).
-  TOVBASIC_LOCAL void BucketPrevious(Bucket* bucket, Link*& entry);
+  /// Steps from entry towards end (the bucket's tail when forward, else its head) to the
+  /// next matching entry, or to end.
+  TOVBASIC_LOCAL void BucketStep(const Link* end, bool forward, Link*& entry);
+  /// Next (forward) or Previous: the next matching object in that direction, bucket by
+  /// bucket (within the pattern's bucket only), or null at the end.
+  TOVBASIC_LOCAL MORBaseUnknown* Step(bool forward);
   /// The bucket the pattern's code designates.
   TOVBASIC_LOCAL int PatternBucket() const;
 

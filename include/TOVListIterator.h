@@ -28,6 +28,9 @@ public:
 
 private:
   TOVBASIC_LOCAL const TOVList* CheckedList() const;
+  /// Next (forward) or Previous over list: the next matching object in that direction,
+  /// or null at the end.
+  TOVBASIC_LOCAL MORBaseUnknown* Step(const TOVList* list, bool forward);
 
   const TOVList* _pList;
   TOVListCursor _Cursor;

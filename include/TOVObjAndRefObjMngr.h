@@ -45,7 +45,8 @@ protected:
   virtual long HandleObj(MORBaseUnknown* object) = 0;
 
 private:
-  /// 1 when the object is filed, or is being handled, or waits in the running pass.
+  /// 1 when the object is in one of the three sets (the current to-complete set), or
+  /// when a handler called by AddObjAndRefObj is running on it.
   unsigned int IsKnown(const MORBaseUnknown* object) const;
   TOVHashTable& OtherObjToCompleteSet();
 
@@ -56,11 +57,9 @@ private:
   TOVHashTable _ObjToTreatSet;
   TOVHashTable _ObjNotToTreatSet;
   int _Initialized;
-  /// Objects whose HandleRefObj or HandleObj is running, so that an object reached again
-  /// through a cycle of references is not handled again.
+  /// Objects whose HandleRefObj or HandleObj, called by AddObjAndRefObj, is running, so
+  /// that an object reached again through a cycle of references is not handled again.
   TOVHashTable _ObjInProgressSet;
-  /// Set while a completion pass runs over the other to-complete set.
-  unsigned int _Completing;
 };
 
 #endif

@@ -60,6 +60,8 @@ private:
 
 } // namespace
 
+using CmdLnAnalyzerDeathTest = CmdLnAnalyzerTest;
+
 TEST_F(CmdLnAnalyzerTest, NamesMatchWholeWordsWithCaseFirstDeclaredFirst) {
   TOVCmdLnOptNoArg first(tool_, "-a|-all", TOVCmdLnOptOptional, kNone);
   TOVCmdLnOptNoArg second(tool_, "-all|-b", TOVCmdLnOptOptional, kNone);
@@ -222,7 +224,7 @@ TEST_F(CmdLnAnalyzerTest, ResetLetsTheSameObjectsAnalyseAnotherLine) {
   EXPECT_EQ(Strings(args), (Words{"x", "y", "z", "u", "v"})) << "the caller's container keeps all";
 }
 
-TEST_F(CmdLnAnalyzerTest, AnyWordsGiveSuccessOrACatalogErrorMisuseIsFatal) {
+TEST_F(CmdLnAnalyzerDeathTest, AnyWordsGiveSuccessOrACatalogErrorMisuseIsFatal) {
   TOVVector args(TOVContainerReleaseAtDelete);
   TOVCmdLnOptMultiArg positional(tool_, "", TOVCmdLnOptOptional, kNone, args, 0, -1, 0);
   Words many(5000, "word");

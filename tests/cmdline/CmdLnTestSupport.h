@@ -7,6 +7,7 @@
 #include "TOVCmdLnAnalyzer.h"
 #include "TOVError.h"
 #include "TOVParamNLSMsgBldrCtlg.h"
+#include "TOVPendingError.h"
 #include "TOVTestSupport.h"
 
 #include <fstream>
@@ -17,9 +18,7 @@ namespace cmdtest {
 
 using Words = std::vector<std::string>;
 
-inline std::string Utf8(const MORUnicodeString& text) {
-  return MORUnicodeString::EncodeUtf8(text, text.GetLengthInChar());
-}
+using tovtest::Utf8;
 
 inline long Analyze(TOVCmdLnAnalyzer& analyzer, const Words& words) {
   std::vector<const char*> pointers;

@@ -93,22 +93,8 @@ void Items::AppendTo(TOVSeqCollection& c, int count) const {
     c.Append(_Items[i].get());
 }
 
-namespace {
-
-// The library's shared strategies and the fatal report belong to the one global
-// object cleaner, which lives as long as the test program.
-class CleanerEnvironment : public ::testing::Environment {
-public:
-  void SetUp() override { _pCleaner = new TOVGlobalObjectCleaner; }
-  void TearDown() override { delete _pCleaner; }
-
-private:
-  TOVGlobalObjectCleaner* _pCleaner = nullptr;
-};
-
-::testing::Environment* const gCleaner =
-    ::testing::AddGlobalTestEnvironment(new CleanerEnvironment);
-
-} // namespace
+// The library's shared strategies and the fatal report belong to the one global object
+// cleaner, which lives as long as the test program.
+[[maybe_unused]] const bool kCleaner = tovtest::UseGlobalCleaner();
 
 } // namespace coltest

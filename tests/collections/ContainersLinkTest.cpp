@@ -190,7 +190,7 @@ TEST(ContainersLink, MembershipBelongsToOneLinkAndEndsWithIt) {
   EXPECT_EQ(0, b.Size());
 }
 
-TEST(ContainersLink, MisuseStopsTheProcess) {
+TEST(ContainersLinkDeathTest, MisuseStopsTheProcess) {
   TOVContainersLink* link = new TOVContainersLink;
   TOVContainersLink* other = new TOVContainersLink;
   TOVVector v(TOVContainerNothingAtDelete);

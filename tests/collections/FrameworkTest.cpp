@@ -28,7 +28,7 @@ public:
 
 } // namespace
 
-TEST(ContainerFramework, DeletePolicyOutsideItsRangeStopsTheProcess) {
+TEST(ContainerFrameworkDeathTest, DeletePolicyOutsideItsRangeStopsTheProcess) {
   EXPECT_FATAL(TOVVector v(static_cast<TOVContainerWhatToDoAtDeleteEnum>(4)),
                "Invalid value 4 for the enum WhatToDoAtDelete");
   TOVList list(TOVContainerNothingAtDelete);
@@ -134,7 +134,7 @@ TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(b, withNull));
 }
 
-TEST(ContainerFramework, HandlerChecksTheClassOfTheObjectAndOfTheCopiedHandler) {
+TEST(ContainerFrameworkDeathTest, HandlerChecksTheClassOfTheObjectAndOfTheCopiedHandler) {
   TOVSortedVectorRfHndlr sorted(TOVRfHndlrNoAddRef,
                                 new TOVSortedVector(TOVContainerNothingAtDelete));
   TOVVectorRfHndlr& asVector = sorted;

@@ -34,8 +34,15 @@ Ints Sorted(Ints values) {
 } // namespace
 
 TEST(HashTable, DimensionIsAPowerOfTwoFromSixteenAndDoublesAtTheThirtyThirdEntry) {
-  for (std::pair<int, int> c :
-       {std::pair<int, int>{0, 16}, {-5, 16}, {16, 16}, {17, 32}, {1000, 1024}})
+  for (std::pair<int, int> c : {std::pair<int, int>{0, 16},
+                                {-5, 16},
+                                {16, 16},
+                                {17, 32},
+                                {32, 32},
+                                {33, 64},
+                                {1000, 1024},
+                                {1024, 1024},
+                                {1025, 2048}})
     EXPECT_EQ(c.second, ValueTable(c.first).GetDimension()) << c.first;
   Items x(65);
   ValueTable table(16);
@@ -207,7 +214,7 @@ TEST(HashTable, RemovingThroughTheIteratorsCursorVisitsEveryObjectOnce) {
   it->Release();
 }
 
-TEST(HashTable, RemovingOnASentinelOrAnEmptyCursorChangesNothing) {
+TEST(HashTableDeathTest, RemovingOnASentinelOrAnEmptyCursorChangesNothing) {
   Items x(3);
   ValueTable table(0);
   x.AddTo(table, 1);
@@ -247,7 +254,7 @@ TEST(HashTable, PatternIterationStaysInThePatternsBucket) {
   EXPECT_EQ(1u, table.Remove(&twin, 0));
 }
 
-TEST(HashTable, CopiesTakeEntriesStrategiesAndPolicy) {
+TEST(HashTableDeathTest, CopiesTakeEntriesStrategiesAndPolicy) {
   Items x(40);
   ValueTable table(0);
   x.AddTo(table, 40);

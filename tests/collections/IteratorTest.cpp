@@ -98,7 +98,7 @@ TEST(Iterators, VolatileIteratorsConvertAndNeverConvertTheEnd) {
   EXPECT_EQ(1, again._Calls);
 }
 
-TEST(Iterators, OnPatternForContainerRestartsOnEachGoToFirst) {
+TEST(IteratorsDeathTest, OnPatternForContainerRestartsOnEachGoToFirst) {
   Items x(3);
   Item twin(1);
   TOVList list(TOVContainerNothingAtDelete);
@@ -118,7 +118,7 @@ TEST(Iterators, OnPatternForContainerRestartsOnEachGoToFirst) {
   EXPECT_EQ(std::vector<int>{20}, VolatileValues(it));
 }
 
-TEST(Iterators, WithAllHandlersKeepsEverythingAliveAndRefusesChanges) {
+TEST(IteratorsDeathTest, WithAllHandlersKeepsEverythingAliveAndRefusesChanges) {
   TOVVector* v = new TOVVector(TOVContainerNothingAtDelete);
   Item* pattern = new Item(7);
   ItemCmpValue* cmp = new ItemCmpValue;
@@ -141,7 +141,7 @@ TEST(Iterators, WithAllHandlersKeepsEverythingAliveAndRefusesChanges) {
   EXPECT_EQ(1, cmp->GetRefCount());
 }
 
-TEST(Iterators, WithAllHandlersChecksWhatItIsGiven) {
+TEST(IteratorsDeathTest, WithAllHandlersChecksWhatItIsGiven) {
   Items x(2);
   TOVVector v(TOVContainerNothingAtDelete);
   ItemCmpValue cmp;

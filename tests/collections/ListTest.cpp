@@ -8,7 +8,7 @@ using namespace coltest;
 
 using Ints = std::vector<int>;
 
-TEST(List, AddGoesInFrontAppendAtTheEndInsertByIndex) {
+TEST(ListDeathTest, AddGoesInFrontAppendAtTheEndInsertByIndex) {
   Items x(6);
   TOVList list(TOVContainerNothingAtDelete), appended(TOVContainerNothingAtDelete);
   x.AddTo(list, 3);
@@ -25,7 +25,7 @@ TEST(List, AddGoesInFrontAppendAtTheEndInsertByIndex) {
   EXPECT_EQ(x[5], appended.Last());
 }
 
-TEST(List, IndexesOutsideTheListGiveNullOrTheFirstObject) {
+TEST(ListDeathTest, IndexesOutsideTheListGiveNullOrTheFirstObject) {
   Items x(2);
   TOVList list(TOVContainerNothingAtDelete);
   EXPECT_EQ(nullptr, list[-1]);
@@ -62,7 +62,7 @@ TEST(List, RemoveAndReplaceWorkOnEveryOccurrence) {
   EXPECT_EQ(x[1], list.LookupOne(&twin, byValue));
 }
 
-TEST(List, CursorOperationsRefuseTheSentinels) {
+TEST(ListDeathTest, CursorOperationsRefuseTheSentinels) {
   Items x(4);
   TOVList list(TOVContainerNothingAtDelete);
   x.AppendTo(list, 2);
@@ -90,7 +90,7 @@ TEST(List, CursorOperationsRefuseTheSentinels) {
   EXPECT_FATAL(list.Replace(&nowhere, x[0]), "link is NULL");
 }
 
-TEST(List, IteratorWalksBothWaysAndStartsAfterItsCursor) {
+TEST(ListDeathTest, IteratorWalksBothWaysAndStartsAfterItsCursor) {
   Items x(4);
   TOVList list(TOVContainerNothingAtDelete);
   AppendAll(list, {x[0], x[1], x[0], x[3]});
@@ -128,7 +128,23 @@ TEST(List, IteratorWalksBothWaysAndStartsAfterItsCursor) {
   EXPECT_FATAL(unbound.ToEnd(), "list_ is NULL");
 }
 
-TEST(List, CopyTakesObjectsInOrderAndThePolicyButALinkedListRefusesIt) {
+TEST(List, ALinkHeldThroughACursorOutlivesTheRemovalOfItsObject) {
+  Items x(3);
+  TOVList list(TOVContainerNothingAtDelete);
+  x.AppendTo(list, 3);
+  TOVIterator* it = list.MakeIterator(nullptr);
+  it->Next();
+  TOVListLink* held = static_cast<TOVListCursor*>(it->Position())->GetLink();
+  held->AddRef();
+  it->Release();
+  EXPECT_EQ(1u, list.Remove(x[0], 1));
+  list.Clear(1);
+  EXPECT_EQ(1L, held->GetRefCount());
+  EXPECT_EQ(x[0], held->GetData());
+  held->Release();
+}
+
+TEST(ListDeathTest, CopyTakesObjectsInOrderAndThePolicyButALinkedListRefusesIt) {
   Items x(3);
   TOVList source(TOVContainerNothingAtDelete), assigned(TOVContainerNothingAtDelete);
   x.AppendTo(source, 3);

@@ -66,7 +66,7 @@ TEST(SortedVector, BisectionFindsTheEdgesOfARunOfEqualObjects) {
   EXPECT_EQ(0u, v.Contains(&lone));
 }
 
-TEST(SortedVector, DeclaringTheOrderIsCheckedOnRequest) {
+TEST(SortedVectorDeathTest, DeclaringTheOrderIsCheckedOnRequest) {
   ItemCmpValue cmp;
   TOVSortedVector v(cmp, TOVContainerDestroyAtDelete);
   Fill(v, {1, 3, 2});

@@ -8,7 +8,7 @@ using namespace coltest;
 
 using Ints = std::vector<int>;
 
-TEST(Vector, GrowsByDoublingPlusEightAndSetBeyondTheEndFillsWithNull) {
+TEST(VectorDeathTest, GrowsByDoublingPlusEightAndSetBeyondTheEndFillsWithNull) {
   Items x(2);
   TOVVector v(TOVContainerNothingAtDelete);
   EXPECT_EQ(0, v.GetCapacity());
@@ -35,7 +35,7 @@ TEST(Vector, GrowsByDoublingPlusEightAndSetBeyondTheEndFillsWithNull) {
   EXPECT_FATAL(sparse.Set(-1, x[0]), "TOVVector::Set(int, MORBaseUnknown *): wrong position");
 }
 
-TEST(Vector, InsertRemoveReplaceAndExtract) {
+TEST(VectorDeathTest, InsertRemoveReplaceAndExtract) {
   Items x(4);
   TOVVector v(TOVContainerNothingAtDelete);
   v.Insert(x[1], 0);
@@ -59,7 +59,7 @@ TEST(Vector, InsertRemoveReplaceAndExtract) {
   EXPECT_EQ(nullptr, v.Last());
 }
 
-TEST(Vector, CursorOperationsAdjustTheCursorSoAForwardWalkGoesOn) {
+TEST(VectorDeathTest, CursorOperationsAdjustTheCursorSoAForwardWalkGoesOn) {
   Items x(6);
   TOVVector v(TOVContainerNothingAtDelete);
   x.AppendTo(v, 4);
@@ -98,7 +98,7 @@ TEST(Vector, CursorOperationsAdjustTheCursorSoAForwardWalkGoesOn) {
   EXPECT_FATAL(v.InsertBefore(nullptr, x[0]), "cursor is NULL");
 }
 
-TEST(Vector, IteratorSearchesBothWaysWithAPattern) {
+TEST(VectorDeathTest, IteratorSearchesBothWaysWithAPattern) {
   Items x(3);
   Item twin(1);
   ItemCmpValue byValue;
@@ -123,7 +123,7 @@ TEST(Vector, IteratorSearchesBothWaysWithAPattern) {
   EXPECT_FATAL(unbound.ToEnd(), "vector_ is NULL");
 }
 
-TEST(Vector, LinkedVectorTellsOnPositionalOperationsButNotOnExtract) {
+TEST(VectorDeathTest, LinkedVectorTellsOnPositionalOperationsButNotOnExtract) {
   Items x(3);
   TOVContainersLink* link = new TOVContainersLink;
   TOVVector v(TOVContainerNothingAtDelete), watcher(TOVContainerNothingAtDelete);

@@ -1,19 +1,9 @@
 // Every test of this program runs with the one global object cleaner that the shared
 // comparators and coders are handed to.
-#include "TOVGlobalObjectCleaner.h"
 #include "TOVTestSupport.h"
 
 namespace {
 
-class CleanerEnvironment : public ::testing::Environment {
-public:
-  void SetUp() override { _pCleaner = new TOVGlobalObjectCleaner; }
-  void TearDown() override { delete _pCleaner; }
-
-private:
-  TOVGlobalObjectCleaner* _pCleaner = nullptr;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new CleanerEnvironment);
+[[maybe_unused]] const bool kCleaner = tovtest::UseGlobalCleaner();
 
 } // namespace

@@ -199,6 +199,20 @@ TEST(ExecGraphBuilder, ACycleTakesTheStepOfItsFirstNodeOnTheWalk) {
   EXPECT_EQ(g.Node(0).GetHStepWithReinit().Get(), g.Step(2));
 }
 
+TEST(ExecGraphBuilder, ANodePathBetweenNodesOfOneStepJoinsThatStep) {
+  // R -> Y, R -> X, X -> A, A -> Y with Y given X's step S: when A reaches Y again, S is
+  // found on the path at X, and A takes S.
+  enum { R, Y, X, A };
+  TestGraph g(4, {{R, Y}, {R, X}, {X, A}, {A, Y}});
+  g.Node(Y).OverrideHStep(g.Node(X).GetHStep());
+  g.BuildInLinkOrder();
+  EXPECT_EQ(g.Step(A), g.Step(X));
+  EXPECT_EQ(g.Step(Y), g.Step(X));
+  EXPECT_EQ(g.StepLinks(), (Links{{-1, R}, {R, Y}}));
+  EXPECT_EQ(g.Rank(A), 2);
+  EXPECT_EQ(g.Step(A)->GetParentStep(), g.Step(R));
+}
+
 TEST(ExecGraphBuilder, LaddersChainsAndLongCyclesAreBuiltInLinearTimeWithoutRecursion) {
   // Layers of two steps, each linked to both steps of the next layer: a walk that
   // re-walks a step per parent doubles its work with every layer.
@@ -212,6 +226,8 @@ TEST(ExecGraphBuilder, LaddersChainsAndLongCyclesAreBuiltInLinearTimeWithoutRecu
   EXPECT_EQ(ladder.Rank(2 * layers - 1), layers);
   EXPECT_EQ(ladder.Rank(1), 1);
 
+  // The chain of a million nodes is timed in bench_ExecGraphBench; a quadratic walk
+  // would already take minutes here.
   const int n = 150000;
   TestGraph chain(n), cycle(n);
   for (int i = 0; i < n; ++i) {
@@ -280,6 +296,16 @@ TEST(ExecGraphBuilderDeathTest, StepsThatAreEachOthersParentLeaveNoRoot) {
   g.Node(3).OverrideHStep(g.Node(0).GetHStep());
   g.Node(2).OverrideHStep(g.Node(1).GetHStep());
   EXPECT_FATAL(g.Build(), "No root step found");
+}
+
+TEST(ExecGraphBuilderDeathTest, SharedStepsLinkingEachOtherInACycleAreRefused) {
+  // R -> X1 -> Y1 and Y2 -> X2, with X1 and X2 sharing a step and Y1 and Y2 another: no
+  // node path goes from a step back to it, yet the two steps are each other's parent.
+  enum { R, X1, Y1, Y2, X2 };
+  TestGraph g(5, {{R, X1}, {X1, Y1}, {Y2, X2}});
+  g.Node(X2).OverrideHStep(g.Node(X1).GetHStep());
+  g.Node(Y2).OverrideHStep(g.Node(Y1).GetHStep());
+  EXPECT_FATAL(g.Build(), "The steps shared before Build() link each other in a cycle");
 }
 
 TEST(ExecGraphBuilderDeathTest, UnexpectedBuildStepsStop) {

@@ -1,42 +1,64 @@
-// The builder against an independent computation on random graphs with cycles: the
-// steps must be the strongly connected components, the step links the edges of the
-// condensation, and each rank the longest path from a root of the condensation.
+// The builder against the reference model on random graphs with cycles: the steps must
+// be the strongly connected components, the step links the links between them, and each
+// rank the longest path from a root. With steps shared at random before the build, every
+// build either refuses or gives acyclic step links ranked below their parents.
 #include "ExecGraphTestSupport.h"
+#include "TOVGraphModel.h"
 #include "TOVTestSupport.h"
 
-#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <random>
 #include <set>
 
+using tovmodel::Edges;
+
 namespace {
 
-using Adjacency = std::vector<std::vector<int>>;
+/// n nodes and m links, mostly forward with some backward ones to close cycles.
+Edges RandomLinks(std::mt19937& random, int n, int m) {
+  Edges links;
+  for (int e = 0; e < m; ++e) {
+    int p = static_cast<int>(random() % n);
+    int c = random() % 8 == 0 ? static_cast<int>(random() % n)
+                              : std::min(n - 1, p + 1 + static_cast<int>(random() % 20));
+    links.emplace_back(p, c);
+  }
+  return links;
+}
 
-/// The component of every node: nodes reaching each other share the lowest index of
-/// their component, found by a breadth-first search from every node.
-std::vector<int> Components(const Adjacency& out) {
-  const int n = static_cast<int>(out.size());
-  std::vector<std::vector<char>> reach(n, std::vector<char>(n, 0));
-  for (int s = 0; s < n; ++s) {
-    std::vector<int> queue{s};
-    reach[s][s] = 1;
-    for (size_t k = 0; k < queue.size(); ++k)
-      for (int w : out[queue[k]])
-        if (!reach[s][w]) {
-          reach[s][w] = 1;
-          queue.push_back(w);
-        }
+/// The step of every node, the steps being numbered in order of their first node.
+std::vector<int> StepNumbers(const TestGraph& g, std::map<const TOVExecGraphStep*, int>& number) {
+  std::vector<int> steps;
+  for (int v = 0; v < g._Nodes.Size(); ++v)
+    steps.push_back(number.emplace(g.Step(v), static_cast<int>(number.size())).first->second);
+  return steps;
+}
+
+/// Builds n nodes with links, node b given the step of node a for each shared pair (a,
+/// b) first; then tells "built" on the error stream when the nodes of each cycle share a
+/// step and each step ranks below its parents, and ends the process.
+[[noreturn]] void BuildAndCheck(int n, const Edges& links, const Edges& shared) {
+  TestGraph g(n, links);
+  for (auto [a, b] : shared)
+    if (g.Step(a) != g.Step(b))
+      g.Node(b).OverrideHStep(g.Node(a).GetHStep());
+  g.Build();
+  std::map<const TOVExecGraphStep*, int> number;
+  const std::vector<int> step = StepNumbers(g, number);
+  const std::vector<int> component = tovmodel::Components(n, links);
+  bool sound = true;
+  for (auto [p, c] : links)
+    sound &= component[p] != component[c] || step[p] == step[c];
+  for (int i = 0; i < g._StepLinks.Size(); ++i) {
+    const auto* link = static_cast<const TOVExecGraphStepLink*>(g._StepLinks[i]);
+    const TOVExecGraphStep* parent = link->GetParentStep();
+    sound &= link->GetStep().GetRank() >= 1;
+    sound &= parent == nullptr || link->GetStep().GetRank() > parent->GetRank();
   }
-  std::vector<int> component(n);
-  std::map<int, int> numbers; // first node of a component, its number
-  for (int v = 0; v < n; ++v) {
-    int first = 0;
-    while (!reach[first][v] || !reach[v][first])
-      ++first;
-    component[v] = numbers.emplace(first, static_cast<int>(numbers.size())).first->second;
-  }
-  return component;
+  std::fputs(sound ? "built" : "unsound", stderr);
+  std::exit(0);
 }
 
 } // namespace
@@ -44,86 +66,78 @@ std::vector<int> Components(const Adjacency& out) {
 TEST(ExecGraphBuilderRandom, StepsAreTheComponentsLinksTheCondensationRanksTheLongestPaths) {
   std::mt19937 random(20261206);
   for (int round = 0; round < 12; ++round) {
+    SCOPED_TRACE(round);
     const int n = 100 + static_cast<int>(random() % 700);
     // Sparse to dense: from mostly acyclic with small cycles to one large component.
-    const int m = n * (1 + round % 4) / 2 + static_cast<int>(random() % n);
-    TestGraph g(n);
-    Adjacency out(n);
-    for (int e = 0; e < m; ++e) {
-      int p = static_cast<int>(random() % n);
-      // Mostly forward links, some backward ones to close cycles.
-      int c = random() % 8 == 0 ? static_cast<int>(random() % n)
-                                : std::min(n - 1, p + 1 + static_cast<int>(random() % 20));
-      g.Link(p, c);
-      out[p].push_back(c);
-    }
+    const Edges links = RandomLinks(random, n, n * (1 + round % 4) / 2 + random() % n);
+    TestGraph g(n, links);
     g.Build();
-    std::vector<int> component = Components(out);
-    const int count = *std::max_element(component.begin(), component.end()) + 1;
+    const tovmodel::Condensation model = tovmodel::Condense(n, links);
 
     // Same partition: nodes share a step exactly when they share a component.
-    std::map<const TOVExecGraphStep*, int> componentOfStep;
+    std::map<const TOVExecGraphStep*, int> number;
+    const std::vector<int> step = StepNumbers(g, number);
+    std::vector<int> componentOf(number.size(), -1);
     for (int v = 0; v < n; ++v) {
-      auto [it, added] = componentOfStep.emplace(g.Step(v), component[v]);
-      ASSERT_EQ(it->second, component[v]) << "round " << round << " node " << v;
+      if (componentOf[step[v]] < 0)
+        componentOf[step[v]] = model.component[v];
+      ASSERT_EQ(componentOf[step[v]], model.component[v]) << "node " << v;
     }
-    ASSERT_EQ(static_cast<int>(componentOfStep.size()), count);
+    ASSERT_EQ(static_cast<int>(number.size()), model.count);
 
-    // Condensation edges, and which components have a parent.
-    std::set<std::pair<int, int>> edges;
-    std::vector<char> hasParent(count, 0);
-    Adjacency condensed(count);
-    for (int v = 0; v < n; ++v)
-      for (int w : out[v])
-        if (component[v] != component[w] && edges.emplace(component[v], component[w]).second) {
-          hasParent[component[w]] = 1;
-          condensed[component[v]].push_back(component[w]);
-        }
-    std::set<std::pair<int, int>> built;
-    int roots = 0;
+    // One link per pair of components, one root link per component without parent.
+    Edges built;
+    std::vector<int> roots, expectedRoots;
     for (int i = 0; i < g._StepLinks.Size(); ++i) {
       const auto* link = static_cast<const TOVExecGraphStepLink*>(g._StepLinks[i]);
-      if (link->GetParentStep() == nullptr) {
-        ++roots;
-        EXPECT_FALSE(hasParent[componentOfStep.at(&link->GetStep())]);
-        continue;
-      }
-      EXPECT_TRUE(built
-                      .emplace(componentOfStep.at(link->GetParentStep()),
-                               componentOfStep.at(&link->GetStep()))
-                      .second)
-          << "duplicate step link";
+      const int c = componentOf[number.at(&link->GetStep())];
+      if (link->GetParentStep() == nullptr)
+        roots.push_back(c);
+      else
+        built.emplace_back(componentOf[number.at(link->GetParentStep())], c);
     }
-    EXPECT_EQ(built, edges) << "round " << round;
-    EXPECT_EQ(roots, static_cast<int>(std::count(hasParent.begin(), hasParent.end(), 0)));
+    std::sort(built.begin(), built.end());
+    EXPECT_EQ(built, model.edges);
+    std::set<int> children;
+    for (auto [p, c] : model.edges)
+      children.insert(c);
+    for (int c = 0; c < model.count; ++c)
+      if (children.count(c) == 0)
+        expectedRoots.push_back(c);
+    std::sort(roots.begin(), roots.end());
+    EXPECT_EQ(roots, expectedRoots);
 
-    // Longest paths from the roots, in topological order.
-    std::vector<int> parents(count, 0), rank(count, 1);
-    for (auto& [p, c] : edges)
-      ++parents[c];
-    std::vector<int> ready;
-    for (int c = 0; c < count; ++c)
-      if (parents[c] == 0)
-        ready.push_back(c);
-    while (!ready.empty()) {
-      int c = ready.back();
-      ready.pop_back();
-      for (int d : condensed[c]) {
-        rank[d] = std::max(rank[d], rank[c] + 1);
-        if (--parents[d] == 0)
-          ready.push_back(d);
-      }
-    }
-    for (auto& [step, c] : componentOfStep) {
-      ASSERT_EQ(step->GetRank(), rank[c]) << "round " << round;
-      // The parent step is a parent through which the step gets its rank.
-      if (step->GetParentStep() == nullptr) {
-        EXPECT_EQ(rank[c], 1);
+    // Ranks, and a parent step through which each step gets its rank.
+    for (auto [s, k] : number) {
+      const int c = componentOf[k];
+      ASSERT_EQ(s->GetRank(), model.rank[c]);
+      if (s->GetParentStep() == nullptr) {
+        EXPECT_EQ(model.rank[c], 1);
       } else {
-        int p = componentOfStep.at(step->GetParentStep());
-        EXPECT_TRUE(edges.count({p, c}));
-        EXPECT_EQ(rank[p] + 1, rank[c]);
+        const int p = componentOf[number.at(s->GetParentStep())];
+        EXPECT_TRUE(std::binary_search(model.edges.begin(), model.edges.end(), std::pair(p, c)));
+        EXPECT_EQ(model.rank[p] + 1, model.rank[c]);
       }
     }
+  }
+}
+
+TEST(ExecGraphBuilderRandomDeathTest, SharedStepsEitherRefuseOrGiveAcyclicRankedSteps) {
+  // Each build runs in a child: it either stops with one of the two refusals, or its
+  // checks pass and it says "built".
+  const std::string outcomes =
+      "built|" + tovtest::FatalText("No root step found") + "|" +
+      tovtest::FatalText("The steps shared before Build() link each other in a cycle");
+  std::mt19937 random(16);
+  for (int round = 0; round < 60; ++round) {
+    const int n = 4 + static_cast<int>(random() % 24);
+    const Edges links = RandomLinks(random, n, n + static_cast<int>(random() % (2 * n)));
+    const int shares = 1 + static_cast<int>(random() % (n / 2));
+    Edges shared;
+    for (int s = 0; s < shares; ++s)
+      shared.emplace_back(static_cast<int>(random() % n), static_cast<int>(random() % n));
+    EXPECT_EXIT(
+        BuildAndCheck(n, links, shared), [](int) { return true; }, outcomes)
+        << "round " << round;
   }
 }

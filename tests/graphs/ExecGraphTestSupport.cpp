@@ -1,6 +1,7 @@
 #include "ExecGraphTestSupport.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 
@@ -23,4 +24,21 @@ int TestGraph::StepCount() const {
   for (int i = 0; i < _Nodes.Size(); ++i)
     steps.insert(Step(i));
   return static_cast<int>(steps.size());
+}
+
+void TestGraph::BuildInLinkOrder() {
+  std::vector<MORBaseUnknown*> links;
+  for (int i = 0; i < _NodeLinks.Size(); ++i)
+    links.push_back(_NodeLinks[i]);
+  std::stable_sort(links.begin(), links.end(), [](const auto* a, const auto* b) {
+    return reinterpret_cast<uintptr_t>(
+               static_cast<const TOVExecGraphNodeLink*>(a)->GetParentNode()) <
+           reinterpret_cast<uintptr_t>(
+               static_cast<const TOVExecGraphNodeLink*>(b)->GetParentNode());
+  });
+  _NodeLinks.Clear(0);
+  for (MORBaseUnknown* link : links)
+    _NodeLinks.Add(link, 1);
+  _NodeLinks.SetIsSorted(1, 1);
+  TOVExecGraphBuilder::Build(_Nodes, _NodeLinks, _StepLinks);
 }

@@ -50,6 +50,9 @@ public:
     _NodeLinks.Sort();
     TOVExecGraphBuilder::Build(_Nodes, _NodeLinks, _StepLinks);
   }
+  /// Build with the links of each parent in the order in which they were made (Sort may
+  /// reorder the links of one parent).
+  void BuildInLinkOrder();
   TOVExecGraphStep* Step(int i) const { return Node(i).GetHStep().Get(); }
   int Rank(int i) const { return Step(i)->GetRank(); }
   /// The step links as pairs of node indexes standing for their steps (the lowest node

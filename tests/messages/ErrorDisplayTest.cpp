@@ -103,7 +103,7 @@ TEST(ErrorDisplay, OemTermWritesCodePage850) {
   error->Release();
 }
 
-TEST(ErrorDisplay, GlobalDisplayIsSetAndForgotten) {
+TEST(ErrorDisplayDeathTest, GlobalDisplayIsSetAndForgotten) {
   TOVGlobalObjectCleaner cleaner;
   EXPECT_FALSE(TOVErrorDisplay::HasGlobal());
   EXPECT_FATAL(TOVErrorDisplay::GetGlobal(), "A global object displayer should have been set");

@@ -177,7 +177,7 @@ TEST_F(ErrorMngr, FinalStatusIsTheMainErrorsCode) {
   chosen->Release();
 }
 
-TEST(ErrorMngrFatal, NeedsAGlobalDisplay) {
+TEST(ErrorMngrFatalDeathTest, NeedsAGlobalDisplay) {
   TOVGlobalObjectCleaner cleaner;
   TOVErrorMngr mngr;
   EXPECT_FATAL(mngr.DisplayAndKeepError(E_FAIL, 1),

@@ -33,7 +33,7 @@ public:
 
 } // namespace
 
-TEST(MessageDisplay, GlobalMustBeSetAndForgetsADeadDisplay) {
+TEST(MessageDisplayDeathTest, GlobalMustBeSetAndForgetsADeadDisplay) {
   EXPECT_FATAL(
       {
         TOVGlobalObjectCleaner cleaner;

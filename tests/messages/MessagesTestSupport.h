@@ -5,16 +5,14 @@
 #include "MORUnicodeString.h"
 #include "TOVNLSMsgBldrFromString.h"
 #include "TOVNLSMsgBldrRfHndlr.h"
+#include "TOVPendingError.h"
 #include "TOVTestSupport.h"
 
 #include <string>
 
 namespace msgtest {
 
-/// The UTF-8 form of text.
-inline std::string Utf8(const MORUnicodeString& text) {
-  return MORUnicodeString::EncodeUtf8(text, text.GetLengthInChar());
-}
+using tovtest::Utf8;
 
 /// A handler on a builder of a fixed text, filed under catalog and id.
 inline TOVNLSMsgBldrRfHndlr Fixed(const char* text, const char* catalog = "TST",

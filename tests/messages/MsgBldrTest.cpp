@@ -148,7 +148,7 @@ TEST(MsgBldr, FromStringGivesItsTextUnchangedAndHandlersFollowTheClassTree) {
   EXPECT_EQ(catalog->GetNbParameters(), 1);
 }
 
-TEST(MsgBldr, NegativeParameterIndexStops) {
+TEST(MsgBldrDeathTest, NegativeParameterIndexStops) {
   TOVGlobalObjectCleaner cleaner;
   TOVParamNLSMsgBldrCtlg builder("TOVBC", "0100");
   EXPECT_FATAL(builder.SetParameter(-1, "x"),

@@ -3,11 +3,11 @@
 #include "TOVGlobalObjectCleaner.h"
 #include "TOVTestSupport.h"
 
-TEST(FatalReport, WithoutCleanerReportsThatOneMustExist) {
+TEST(FatalReportDeathTest, WithoutCleanerReportsThatOneMustExist) {
   EXPECT_FATAL(TOVFatalInternalError("anything"), "One global object cleaner must exist");
 }
 
-TEST(FatalReport, WritesBothLinesWithFileAndLine) {
+TEST(FatalReportDeathTest, WritesBothLinesWithFileAndLine) {
   TOVGlobalObjectCleaner cleaner;
   EXPECT_DEATH(TOVFatalInternalError("bad index ", 7, ' ', "of", 3L),
                "^#ERR# Fatal internal error: 'bad index 7 of3' on file: "

@@ -1,4 +1,5 @@
 #include "TOVTestSupport.h"
+#include "TOVGlobalObjectCleaner.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,6 +11,25 @@
 #include <vector>
 
 namespace tovtest {
+
+namespace {
+
+class CleanerEnvironment : public ::testing::Environment {
+public:
+  void SetUp() override { _pCleaner = new TOVGlobalObjectCleaner; }
+  void TearDown() override { delete _pCleaner; }
+
+private:
+  TOVGlobalObjectCleaner* _pCleaner = nullptr;
+};
+
+} // namespace
+
+bool UseGlobalCleaner() {
+  static const bool registered =
+      ::testing::AddGlobalTestEnvironment(new CleanerEnvironment) != nullptr;
+  return registered;
+}
 
 std::string EscapeRegex(const std::string& text) {
   std::string out;

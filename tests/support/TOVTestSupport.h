@@ -34,6 +34,12 @@ private:
   std::string _Path;
 };
 
+/// Registers, once per test program, an environment that makes the one global object
+/// cleaner before the tests and deletes it after them, so that the library's shared
+/// strategies and fatal report live as long as the program. Gives true; a test folder
+/// calls it from a namespace-scope initialiser.
+bool UseGlobalCleaner();
+
 /// Removes path and everything below it, making directories writable first; gives
 /// whether nothing is left.
 bool RemoveTree(const std::string& path);

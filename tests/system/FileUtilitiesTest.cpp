@@ -44,7 +44,7 @@ protected:
 
 } // namespace
 
-TEST(FilePaths, CompareSplitAndReplace) {
+TEST(FilePathsDeathTest, CompareSplitAndReplace) {
   EXPECT_EQ(TOVFileUtilities::ComparePath("a/b", "a\\b"), 1u);
   EXPECT_EQ(TOVFileUtilities::ComparePath("abc", "ab"), 0u);
   EXPECT_EQ(TOVFileUtilities::ComparePath("Abc", "abc"), 0u);
@@ -65,6 +65,8 @@ TEST(FilePaths, CompareSplitAndReplace) {
   EXPECT_FATAL(TOVFileUtilities::ReplaceSeparators("a", ':', path),
                "Separator values : and neither \\ nor /");
 }
+
+using FileUtilitiesDeathTest = FileUtilitiesTest;
 
 TEST_F(FileUtilitiesTest, StreamOperationsSucceedAndReachTheEnd) {
   std::string path = _Dir + "/f.txt";
@@ -90,7 +92,7 @@ TEST_F(FileUtilitiesTest, StreamOperationsSucceedAndReachTheEnd) {
   EXPECT_EQ(TakePendingError(0), "no error");
 }
 
-TEST_F(FileUtilitiesTest, StreamFailuresNameTheFileAndTheReason) {
+TEST_F(FileUtilitiesDeathTest, StreamFailuresNameTheFileAndTheReason) {
   std::string missing = _Dir + "/no/f";
   FILE* stream = reinterpret_cast<FILE*>(1);
   long rc = TOVFileUtilities::FileOpen(missing.c_str(), "r", stream);
@@ -165,7 +167,7 @@ TEST_F(FileUtilitiesTest, ElementTypeReportsExistenceAndTheDirectoryBit) {
             "TOVBC 0213 " + below + "|Not a directory");
 }
 
-TEST_F(FileUtilitiesTest, CompareFileContents) {
+TEST_F(FileUtilitiesDeathTest, CompareFileContents) {
   std::string big = std::string(64000, 'a') + "tail", changed = big;
   changed[39999] = 'b'; // byte 40000, in the second block
   std::string a = Write("a", big), b = Write("b", big), c = Write("c", changed);

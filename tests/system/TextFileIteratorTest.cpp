@@ -64,6 +64,8 @@ protected:
 
 } // namespace
 
+using TextFileDeathTest = TextFile;
+
 TEST_F(TextFile, GivesEachLineWithoutItsEndAndCountsThem) {
   std::vector<int> numbers;
   EXPECT_EQ(Lines("one\r\ntwo\n\nfour\r\n\r\nlast", 0, -1, nullptr, &numbers),
@@ -150,7 +152,7 @@ TEST_F(TextFile, ZeroBytesAndBinaryDataKeepTheLineBoundaries) {
   Lines(full, 0, 100, &failure);
 }
 
-TEST_F(TextFile, ReadErrorsCarryTheIteratorsRequest) {
+TEST_F(TextFileDeathTest, ReadErrorsCarryTheIteratorsRequest) {
   std::string path = tovtest::MakeTempDir() + "/out.txt";
   FILE* writeOnly = fopen(path.c_str(), "w");
   _Files.push_back(writeOnly);

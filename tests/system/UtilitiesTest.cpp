@@ -18,10 +18,23 @@ TEST(Utilities, GuidWordsLengthsAndFormats) {
   EXPECT_EQ(TOVUtilities::GetNbChars("abc", 0), 0);
   char unterminated[4] = {'w', 'x', 'y', 'z'}; // read only up to the bound
   EXPECT_EQ(TOVUtilities::GetNbChars(unterminated, 4), 4);
+  // Digits and sign, at each side of a power of ten.
+  for (std::pair<int, int> c : {std::pair<int, int>{0, 1},
+                                {9, 1},
+                                {10, 2},
+                                {-9, 2},
+                                {-10, 3},
+                                {99, 2},
+                                {100, 3},
+                                {999999999, 9},
+                                {1000000000, 10}})
+    EXPECT_EQ(TOVUtilities::GetIntAsStrSize(c.first), c.second) << c.first;
   EXPECT_EQ(TOVUtilities::GetIntAsStrSize(-120), 4);
   EXPECT_EQ(TOVUtilities::GetIntAsStrSize(INT_MIN), 11);
   EXPECT_EQ(TOVUtilities::GetIntAsStrSize(INT_MAX), 10);
   EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(120, '0'), "%03d");
+  EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(10, '0'), "%02d");
+  EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(9, '0'), "%01d");
   EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(120, ' '), "%3d");
   EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(99, '\0'), "%2d");
 }
@@ -70,7 +83,7 @@ TEST(Utilities, LastErrorTextComesFromThePlatformOrTheCatalog) {
   EXPECT_EQ(errno, 987654);
 }
 
-TEST(Utilities, FreeTextEscapingRoundTrips) {
+TEST(UtilitiesDeathTest, FreeTextEscapingRoundTrips) {
   auto format = [](const char* text, const char* sep) {
     return std::string(TOVUtilities::FormatFreeTextForProgram(text, sep));
   };

@@ -46,6 +46,8 @@ unsigned int CodeOf(const TOVHashCoder& coder, const char* text) {
 
 } // namespace
 
+using TextStrategyDeathTest = TextStrategy;
+
 TEST_F(TextStrategy, HashFollowsLengthThenTimesSeventeenPlusSignedByte) {
   EXPECT_EQ(44537u, CodeOf(_Hash, "abc"));
   EXPECT_EQ(0u, CodeOf(_Hash, ""));
@@ -156,7 +158,7 @@ TEST_F(TextStrategy, StrategiesLetAHashTableFindStringsByExternalKeys) {
   EXPECT_EQ((std::vector<const MORBaseUnknown*>{&empty, &beta, &alpha, &gamma}), order);
 }
 
-TEST_F(TextStrategy, MissingOrForeignObjectsStopTheProcess) {
+TEST_F(TextStrategyDeathTest, MissingOrForeignObjectsStopTheProcess) {
   TOVString text("t");
   TOVExtAnyInteger number(3);
   for (const TOVComparator* cmp :
@@ -177,7 +179,7 @@ TEST_F(TextStrategy, MissingOrForeignObjectsStopTheProcess) {
   }
 }
 
-TEST_F(TextStrategy, ConvertorsReferToOrCopyTheText) {
+TEST_F(TextStrategyDeathTest, ConvertorsReferToOrCopyTheText) {
   TOVStringConvToExtChars conv;
   TOVString text("MiXeD");
   conv.Set(&text);
@@ -221,7 +223,7 @@ TEST_F(TextStrategy, ConvertorsReferToOrCopyTheText) {
                                    "but a \"TOVExtAnyInteger\"");
 }
 
-TEST(TextStrategyShared, SharedInstancesBelongToTheCleanerAndAreRegistered) {
+TEST(TextStrategySharedDeathTest, SharedInstancesBelongToTheCleanerAndAreRegistered) {
   int before;
   {
     TOVGlobalObjectCleaner cleaner;

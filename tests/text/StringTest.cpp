@@ -41,10 +41,16 @@ TEST(String, ConstructorsAndGrowthChooseTheDimension) {
   EXPECT_EQ(TOVString::CalcDimension(32, 32, 32), 64);
   EXPECT_EQ(TOVString::CalcDimension(100, 32, 32), 128);
   EXPECT_EQ(TOVString::CalcDimension(25, 10, 0), 30);
+  EXPECT_EQ(TOVString::CalcDimension(30, 10, 0), 30); // an exact multiple stays
+  EXPECT_EQ(TOVString::CalcDimension(31, 10, 0), 40);
+  EXPECT_EQ(TOVString::CalcDimension(64, 10, 32), 70); // doubling only when it is more
   EXPECT_EQ(TOVString::CalcDimension(25, 0, 0), 25);
-  // Near the top of int the result neither wraps nor drops below the length.
+  // Near the top of int the result neither wraps nor drops below the length: the
+  // largest dimension is INT_MAX - 1, reached exactly or as the cap.
+  EXPECT_EQ(TOVString::CalcDimension(2147483645, 2, 0), 2147483646);
+  EXPECT_EQ(TOVString::CalcDimension(2147483000, 10, 1073741824), 2147483646);
   EXPECT_GE(TOVString::CalcDimension(2000000000, 1000, 1500000000), 2000000000);
-  EXPECT_GE(TOVString::CalcDimension(2147483000, 1000, 0), 2147483000);
+  EXPECT_EQ(TOVString::CalcDimension(2147483000, 1000, 0), 2147483000);
 }
 
 TEST(String, CopiesShareUntilOneChanges) {
@@ -213,7 +219,7 @@ TEST(String, ResizeAndCaseConversionChangeOnlyTheirOwnCopy) {
   EXPECT_STREQ(blockless, "");
 }
 
-TEST(String, SubStringExtractsOrStops) {
+TEST(StringDeathTest, SubStringExtractsOrStops) {
   TOVGlobalObjectCleaner cleaner;
   TOVString s("abcde");
   EXPECT_STREQ(s.SubString(2, 3), "cde");

@@ -32,7 +32,7 @@ std::vector<long> RandomStamps(int count) {
 
 } // namespace
 
-TEST(DateCalendar, LeapYearsValidDaysAndDayIndexes) {
+TEST(DateCalendarDeathTest, LeapYearsValidDaysAndDayIndexes) {
   EXPECT_EQ(TOVDateUtilities::YearIsLeap(2000) * 100 + TOVDateUtilities::YearIsLeap(1900) * 10 +
                 TOVDateUtilities::YearIsLeap(2004),
             101u);
@@ -57,7 +57,7 @@ TEST(DateCalendar, LeapYearsValidDaysAndDayIndexes) {
                "Day = 2147483647 is out of range");
 }
 
-TEST(Date, SetChecksEveryFieldButTheYear) {
+TEST(DateDeathTest, SetChecksEveryFieldButTheYear) {
   TOVGlobalObjectCleaner cleaner;
   TOVDate date;
   EXPECT_FATAL(date.SetDate(2007, 0, 40, 99, 0, 0), "Month = 0 > 12");
@@ -77,7 +77,7 @@ TEST(Date, SetChecksEveryFieldButTheYear) {
   EXPECT_EQ(Text(date), "-044/03/15-23:59:59");
 }
 
-TEST(Date, UnsetDatesAreFatalToRead) {
+TEST(DateDeathTest, UnsetDatesAreFatalToRead) {
   TOVGlobalObjectCleaner cleaner;
   TOVDate date, set(2007, 11, 16, 9, 5, 0);
   EXPECT_EQ(Text(date), "0000/00/00-00:00:00");
@@ -139,7 +139,7 @@ TEST(DateTimeStamp, LocalTimeAgreesWithLocaltimeAndMktimeInTwoZones) {
   tzset();
 }
 
-TEST(DateTimeStamp, OutOfRangeYearsAndStampsAreFatal) {
+TEST(DateTimeStampDeathTest, OutOfRangeYearsAndStampsAreFatal) {
   TOVGlobalObjectCleaner cleaner;
   EXPECT_FATAL(TOVDate(2038, 1, 1, 0, 0, 0).Gettime_t(0),
                "The year = 2038 but it must be between 1970 and 2037");

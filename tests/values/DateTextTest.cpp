@@ -112,7 +112,7 @@ TEST(TimeSpanReading, FieldsByTheirSeparators) {
     EXPECT_EQ(Span(text), std::string("0 0 0 0 0 0 TOVBC 7729 ") + text);
 }
 
-TEST(DateSpan, AddingInLocalTimeThenOnTheCalendar) {
+TEST(DateSpanDeathTest, AddingInLocalTimeThenOnTheCalendar) {
   setenv("TZ", "Europe/Paris", 1);
   tzset();
   TOVDate date(2007, 11, 16, 9, 5, 0);

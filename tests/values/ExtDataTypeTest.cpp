@@ -30,7 +30,9 @@ protected:
 
 } // namespace
 
-TEST_F(ExtValue, CharsEmptyOrAbsentTextIsNullAndUnreadable) {
+using ExtValueDeathTest = ExtValue;
+
+TEST_F(ExtValueDeathTest, CharsEmptyOrAbsentTextIsNullAndUnreadable) {
   TOVExtAnyChars absent;
   TOVExtAnyChars empty("");
   EXPECT_EQ(1u, absent.IsDbNull());
@@ -93,7 +95,7 @@ TEST_F(ExtValue, StringKeepsItsOwnCopyOfTheWholeString) {
   EXPECT_EQ(2, viaChars.GetString().Length());
 }
 
-TEST_F(ExtValue, StringNullStateAndAccess) {
+TEST_F(ExtValueDeathTest, StringNullStateAndAccess) {
   TOVExtAnyString value("abc");
   value.SetToDbNull();
   EXPECT_EQ(1u, value.IsDbNull());
@@ -121,7 +123,7 @@ TEST_F(ExtValue, StringNullStateAndAccess) {
   EXPECT_STREQ("lf", value.GetChars());
 }
 
-TEST_F(ExtValue, PointersReadANullPointerButNotItsObject) {
+TEST_F(ExtValueDeathTest, PointersReadANullPointerButNotItsObject) {
   TOVExtAnyConstPointer value;
   EXPECT_EQ(1u, value.IsDbNull());
   EXPECT_EQ(nullptr, value.GetConstPointer());
@@ -155,7 +157,7 @@ TEST_F(ExtValue, PointersReadANullPointerButNotItsObject) {
   EXPECT_EQ(1u, target.IsDbNull());
 }
 
-TEST_F(ExtValue, IntegerNullFlagKeepsTheValueUnderneath) {
+TEST_F(ExtValueDeathTest, IntegerNullFlagKeepsTheValueUnderneath) {
   TOVExtAnyInteger value(5);
   EXPECT_EQ(5, value.GetInteger());
   value.SetToDbNull();
@@ -189,7 +191,7 @@ TEST_F(ExtValue, IntegerNullFlagKeepsTheValueUnderneath) {
   EXPECT_EQ(1u, TOVExtAnyBoolean().IsDbNull());
 }
 
-TEST_F(ExtValue, DateNullFlagAndDirectAccess) {
+TEST_F(ExtValueDeathTest, DateNullFlagAndDirectAccess) {
   TOVExtAnyDate value;
   EXPECT_EQ(1u, value.IsDbNull());
   EXPECT_FATAL(value.GetDate(), kNull);
@@ -214,7 +216,7 @@ TEST_F(ExtValue, DateNullFlagAndDirectAccess) {
   EXPECT_EQ(2024, copy.Date().GetYear());
 }
 
-TEST_F(ExtValue, DbNullKindsAreAlwaysNullAndHaveNoValue) {
+TEST_F(ExtValueDeathTest, DbNullKindsAreAlwaysNullAndHaveNoValue) {
   TOVExtDbNullInteger integer;
   TOVExtDbNullBoolean boolean;
   TOVExtDbNullDate date;
@@ -281,7 +283,7 @@ TEST_F(ExtValue, IntegerComparatorSortsNullFirstThenByValue) {
   EXPECT_EQ(1, cmp.CompareObjects(&highest, &lowest));
 }
 
-TEST_F(ExtValue, IntegerComparatorRefusesMissingOrForeignObjects) {
+TEST_F(ExtValueDeathTest, IntegerComparatorRefusesMissingOrForeignObjects) {
   const TOVExtIntegerCmp& cmp = TOVExtIntegerCmp::GetGlobal();
   TOVExtAnyInteger one(1);
   TOVExtAnyBoolean notAnInteger(1u);

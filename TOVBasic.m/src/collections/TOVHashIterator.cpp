@@ -42,67 +42,50 @@ TOVCursor* TOVHashIterator::Position() {
   return &_Cursor;
 }
 
-void TOVHashIterator::BucketNext(Bucket* bucket, Link*& entry) {
-  if (entry != &bucket->_Tail)
-    entry = entry->_pNext;
-  while (entry != &bucket->_Tail && !Matches(entry->_pObject))
-    entry = entry->_pNext;
+void TOVHashIterator::BucketStep(const Link* end, bool forward, Link*& entry) {
+  auto step = [forward](const Link* e) { return forward ? e->_pNext : e->_pPrevious; };
+  if (entry != end)
+    entry = step(entry);
+  while (entry != end && !Matches(entry->_pObject))
+    entry = step(entry);
 }
 
-void TOVHashIterator::BucketPrevious(Bucket* bucket, Link*& entry) {
-  if (entry != &bucket->_Head)
-    entry = entry->_pPrevious;
-  while (entry != &bucket->_Head && !Matches(entry->_pObject))
-    entry = entry->_pPrevious;
+MORBaseUnknown* TOVHashIterator::Step(bool forward) {
+  if (_pTable == nullptr)
+    return nullptr;
+  int index = _Cursor.GetBucket();
+  // A cursor that designates no place of this table starts from the beginning (forward)
+  // or the end (backward).
+  if (index < 0 || index >= _pTable->_Dimension || _Cursor.GetEntry() == nullptr) {
+    if (forward)
+      ToBegin();
+    else
+      ToEnd();
+    index = _Cursor.GetBucket();
+  }
+  const int last = forward ? _pTable->_Dimension - 1 : 0;
+  Link* entry = _Cursor.GetEntry();
+  for (;;) {
+    Bucket* bucket = &_pTable->_pBuckets[index];
+    const Link* end = forward ? &bucket->_Tail : &bucket->_Head;
+    BucketStep(end, forward, entry);
+    if (entry != end) {
+      _Cursor.SetPosition(index, entry);
+      return entry->_pObject;
+    }
+    if (PatternFlag() || index == last) {
+      _Cursor.SetPosition(index, entry);
+      return nullptr;
+    }
+    index += forward ? 1 : -1;
+    entry = forward ? &_pTable->_pBuckets[index]._Head : &_pTable->_pBuckets[index]._Tail;
+  }
 }
 
 MORBaseUnknown* TOVHashIterator::Next() {
-  if (_pTable == nullptr)
-    return nullptr;
-  int index = _Cursor.GetBucket();
-  // A cursor that designates no place of this table starts from the beginning.
-  if (index < 0 || index >= _pTable->_Dimension || _Cursor.GetEntry() == nullptr) {
-    ToBegin();
-    index = _Cursor.GetBucket();
-  }
-  Link* entry = _Cursor.GetEntry();
-  for (;;) {
-    Bucket* bucket = &_pTable->_pBuckets[index];
-    BucketNext(bucket, entry);
-    if (entry != &bucket->_Tail) {
-      _Cursor.SetPosition(index, entry);
-      return entry->_pObject;
-    }
-    if (PatternFlag() || index == _pTable->_Dimension - 1) {
-      _Cursor.SetPosition(index, entry);
-      return nullptr;
-    }
-    ++index;
-    entry = &_pTable->_pBuckets[index]._Head;
-  }
+  return Step(true);
 }
 
 MORBaseUnknown* TOVHashIterator::Previous() {
-  if (_pTable == nullptr)
-    return nullptr;
-  int index = _Cursor.GetBucket();
-  if (index < 0 || index >= _pTable->_Dimension || _Cursor.GetEntry() == nullptr) {
-    ToEnd();
-    index = _Cursor.GetBucket();
-  }
-  Link* entry = _Cursor.GetEntry();
-  for (;;) {
-    Bucket* bucket = &_pTable->_pBuckets[index];
-    BucketPrevious(bucket, entry);
-    if (entry != &bucket->_Head) {
-      _Cursor.SetPosition(index, entry);
-      return entry->_pObject;
-    }
-    if (PatternFlag() || index == 0) {
-      _Cursor.SetPosition(index, entry);
-      return nullptr;
-    }
-    --index;
-    entry = &_pTable->_pBuckets[index]._Tail;
-  }
+  return Step(false);
 }

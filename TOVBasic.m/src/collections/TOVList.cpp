@@ -42,12 +42,13 @@ void TOVList::CopyFrom(TOVList& other) {
 namespace {
 
 // Lets a link of the list go. A link that nobody else holds (the usual case) is deleted
-// at once, which is what its Release would do, without the atomic count change.
+// at once, which is what its Release would do, without the atomic count change; a link
+// that someone still holds loses the list's reference and lives on until released.
 inline void FreeLink(TOVListLink* link) {
   if (link->GetRefCount() == 1)
     delete link;
   else
-    FreeLink(link);
+    link->Release();
 }
 
 } // namespace

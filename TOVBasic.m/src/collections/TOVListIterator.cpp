@@ -29,31 +29,28 @@ const TOVList* TOVListIterator::CheckedList() const {
   return _pList;
 }
 
-MORBaseUnknown* TOVListIterator::Next() {
-  TOVListLink* link = _Cursor.GetLink();
-  if (link == nullptr || _pList == nullptr)
-    TOVFatalInternalError("link is NULL");
-  const TOVListLink* tail = &_pList->_Tail;
-  if (link != tail)
-    link = TOVList::CheckedNext(link);
-  if (PatternFlag() && link != tail && !Matches(link->GetData()))
-    link = _pList->Search(link, true, GetPattern(), GetComparator());
-  _Cursor.SetLink(link);
-  return link != tail ? link->GetData() : nullptr;
-}
-
-MORBaseUnknown* TOVListIterator::Previous() {
-  const TOVList* list = CheckedList();
+MORBaseUnknown* TOVListIterator::Step(const TOVList* list, bool forward) {
   TOVListLink* link = _Cursor.GetLink();
   if (link == nullptr)
     TOVFatalInternalError("link is NULL");
-  const TOVListLink* head = &list->_Head;
-  if (link != head)
-    link = TOVList::CheckedPrevious(link);
-  if (PatternFlag() && link != head && !Matches(link->GetData()))
-    link = list->Search(link, false, GetPattern(), GetComparator());
+  const TOVListLink* end = forward ? &list->_Tail : &list->_Head;
+  if (link != end)
+    link = forward ? TOVList::CheckedNext(link) : TOVList::CheckedPrevious(link);
+  if (PatternFlag() && link != end && !Matches(link->GetData()))
+    link = list->Search(link, forward, GetPattern(), GetComparator());
   _Cursor.SetLink(link);
-  return link != head ? link->GetData() : nullptr;
+  return link != end ? link->GetData() : nullptr;
+}
+
+MORBaseUnknown* TOVListIterator::Next() {
+  // Without a list, Next reports the missing link (Previous the missing list).
+  if (_pList == nullptr)
+    TOVFatalInternalError("link is NULL");
+  return Step(_pList, true);
+}
+
+MORBaseUnknown* TOVListIterator::Previous() {
+  return Step(CheckedList(), false);
 }
 
 void TOVListIterator::ToBegin() {

@@ -50,63 +50,143 @@ NodeGraph MakeNodeGraph(const TOVVector* nodes, const TOVSortedVector& nodeLinks
   return g;
 }
 
-// Path-based strongly connected components from node start, with explicit stacks: `open`
-// holds the visited nodes whose cycle is not settled yet, `bounds` the place in `open` of
-// the first node of each group of nodes known to share a cycle. When a node ends its
-// walk while it is still the first of its group, the group is complete: every other node
-// of it gets the first node's step. These are exactly the nodes that merging along each
-// cycle met would merge, without rescanning the chain at every link. openAt holds, per
-// node, its place in `open` (-1 when not open). Reached nodes get build step 1 and stand
-// at path entries depth - 1 upward while they are walked.
-void TreatLoopsFrom(NodeGraph& g, int start, std::vector<int>& openAt, TOVVector& path, int depth) {
-  std::vector<int> open, bounds;
-  std::vector<std::pair<int, int>> walk; // node, next link
-  auto enter = [&](int v) {
-    openAt[v] = static_cast<int>(open.size());
-    bounds.push_back(openAt[v]);
-    open.push_back(v);
-    walk.emplace_back(v, g.Begin(v));
-  };
-  enter(start);
-  int d = depth;
-  while (!walk.empty()) {
-    auto& [v, next] = walk.back();
-    if (next < g.End(v)) {
-      const int w = g.Child(next++);
-      TOVExecGraphNode& child = g.At(w);
-      const int buildStep = child.GetBuildStep();
-      if (buildStep == 0) {
-        child.SetBuildStep(1);
-        path.Set(d++, &child);
-        enter(w);
-      } else if (buildStep == 1) {
-        // A node of an unsettled group closes a cycle: every group above it joins its
-        // group. Settled nodes (and nodes of earlier walks) are reached by another branch.
-        if (openAt[w] >= 0)
-          while (bounds.back() > openAt[w])
-            bounds.pop_back();
-      } else {
-        TOVFatalInternalError("BuildStep should be 0 or 1, and it's equal to ", buildStep);
-      }
-      continue;
-    }
-    const int done = v;
-    walk.pop_back();
-    --d;
-    if (bounds.back() != openAt[done])
-      continue;
-    bounds.pop_back();
-    const TOVExecGraphStepRfHndlr& step = g.At(done).GetHStep();
-    for (size_t i = openAt[done] + 1; i < open.size(); ++i) {
-      TOVExecGraphNode& member = g.At(open[i]);
-      if (member.GetHStep().Get() != step.Get())
-        member.OverrideHStep(step);
-      openAt[open[i]] = -1;
-    }
-    open.resize(openAt[done]);
-    openAt[done] = -1;
+// The loop treatment walks depth first and keeps the chain of nodes from the start to
+// the node being walked (the path). When a link reaches a node already reached, the
+// deepest node of the path that has the same effective step as that node is searched,
+// and every node above it on the path takes its step (OverrideHStep). Effective steps
+// are compared, so steps shared before the build count as the same step, and nested and
+// overlapping cycles end in one step.
+//
+// To stay linear, nodes are grouped by effective step (classes, merged with union-find),
+// the path is kept as runs of consecutive entries of one class, and each class knows its
+// deepest run on the path, the runs of a class being chained from the deepest down. A
+// search is then one look-up, and a merge takes the runs above the one found: each run
+// goes once. A merged class moves whole: the end of its override chain (its effective
+// step) gets the new step as override, through one of its nodes.
+class LoopTreatment {
+public:
+  LoopTreatment(NodeGraph& g, TOVVector& path) : _G(g), _Path(path), _Class(g.Size()) {
+    TOVPointerIndex<TOVExecGraphStep> steps(g.Size());
+    for (size_t v = 0; v < g.Size(); ++v)
+      _Class[v] = steps.IndexOf(g.At(static_cast<int>(v)).GetHStep().Get());
+    _Up.resize(steps.Size());
+    for (size_t c = 0; c < _Up.size(); ++c)
+      _Up[c] = static_cast<int>(c);
+    _DeepestRun.assign(steps.Size(), -1);
   }
-}
+
+  /// Puts node v at path entry depth (the entries below being in use).
+  void Enter(int v, int depth) {
+    _Path.Set(depth, &_G.At(v));
+    if (static_cast<int>(_Entry.size()) <= depth)
+      _Entry.resize(depth + 1);
+    _Entry[depth] = v;
+    const int c = Find(_Class[v]);
+    if (!_Runs.empty() && _Runs.back().end == depth - 1 && Find(_Runs.back().cls) == c) {
+      _Runs.back().end = depth;
+      return;
+    }
+    _Runs.push_back({depth, depth, c, _DeepestRun[c]});
+    _DeepestRun[c] = static_cast<int>(_Runs.size()) - 1;
+  }
+
+  /// Walks from node start, which stands at path entry depth - 1.
+  void Walk(int start, int depth) {
+    std::vector<std::pair<int, int>> walk{{start, _G.Begin(start)}}; // node, next link
+    int d = depth;
+    while (!walk.empty()) {
+      auto& [v, next] = walk.back();
+      if (next < _G.End(v)) {
+        const int w = _G.Child(next++);
+        TOVExecGraphNode& child = _G.At(w);
+        const int buildStep = child.GetBuildStep();
+        if (buildStep == 0) {
+          child.SetBuildStep(1);
+          Enter(w, d++);
+          walk.emplace_back(w, _G.Begin(w));
+        } else if (buildStep == 1) {
+          MergeAbove(Find(_Class[w]), d);
+        } else {
+          TOVFatalInternalError("BuildStep should be 0 or 1, and it's equal to ", buildStep);
+        }
+        continue;
+      }
+      walk.pop_back();
+      --d;
+      Leave();
+    }
+  }
+
+private:
+  struct Run {
+    int start, end; // path entries
+    int cls;        // class when made (Find gives the current one)
+    int below;      // the next run of the same class below, or -1
+  };
+
+  int Find(int c) {
+    while (_Up[c] != c)
+      c = _Up[c] = _Up[_Up[c]];
+    return c;
+  }
+
+  /// Takes the node at the top of the path off it.
+  void Leave() {
+    Run& top = _Runs.back();
+    if (--top.end >= top.start)
+      return;
+    _DeepestRun[Find(top.cls)] = top.below;
+    _Runs.pop_back();
+  }
+
+  /// The entries above the deepest entry of class e (entries below depth in use) join
+  /// its step; nothing when e is not on the path.
+  void MergeAbove(int e, int depth) {
+    const int found = _DeepestRun[e];
+    if (found < 0 || found == static_cast<int>(_Runs.size()) - 1)
+      return;
+    const TOVExecGraphStepRfHndlr step = _G.At(_Entry[_Runs[found].start]).GetHStep();
+    std::vector<Run> above(_Runs.begin() + found + 1, _Runs.end());
+    for (size_t r = above.size(); r-- > 0;) {
+      _DeepestRun[Find(above[r].cls)] = above[r].below;
+      _Runs.pop_back();
+    }
+    for (const Run& run : above) {
+      const int f = Find(run.cls);
+      if (f == e)
+        continue;
+      TOVExecGraphNode& node = _G.At(_Entry[run.start]);
+      node.GetHStepWithReinit();
+      node.OverrideHStep(step);
+      _Up[f] = e;
+      _DeepestRun[e] = MergeChains(_DeepestRun[e], _DeepestRun[f]);
+      _DeepestRun[f] = -1;
+    }
+    _Runs[found].end = depth - 1;
+  }
+
+  /// One chain of runs, deepest first, from two such chains.
+  int MergeChains(int a, int b) {
+    int head = -1;
+    int* tail = &head;
+    while (a >= 0 && b >= 0) {
+      int& deeper = _Runs[a].start > _Runs[b].start ? a : b;
+      *tail = deeper;
+      tail = &_Runs[deeper].below;
+      deeper = _Runs[deeper].below;
+    }
+    *tail = a >= 0 ? a : b;
+    return head;
+  }
+
+  NodeGraph& _G;
+  TOVVector& _Path;
+  std::vector<int> _Class;      // per node: its class at the start
+  std::vector<int> _Up;         // union-find over classes
+  std::vector<int> _DeepestRun; // per class: its deepest run on the path, or -1
+  std::vector<Run> _Runs;       // the path as runs, bottom first
+  std::vector<int> _Entry;      // per path entry: its node
+};
 
 /// Step analysis from node start: every node reached with build step 1 gets build step
 /// 2 and tells onStep(its step); every link between nodes of different steps tells
@@ -227,6 +307,28 @@ StepGraph MakeStepGraph(const TOVSortedVector& stepLinks, const TOVExecGraphStep
   return g;
 }
 
+/// 1 when the links of g form a cycle (some steps are never left without a parent when
+/// steps without parents are taken away one by one).
+bool HasCycle(const StepGraph& g) {
+  const int n = static_cast<int>(g.Size());
+  std::vector<int> parents(n, 0), ready;
+  for (size_t e = 0; e < g.LinkCount(); ++e)
+    ++parents[g.Child(static_cast<int>(e))];
+  for (int v = 0; v < n; ++v)
+    if (parents[v] == 0)
+      ready.push_back(v);
+  int taken = 0;
+  while (!ready.empty()) {
+    const int v = ready.back();
+    ready.pop_back();
+    ++taken;
+    for (int e = g.Begin(v); e < g.End(v); ++e)
+      if (--parents[g.Child(e)] == 0)
+        ready.push_back(g.Child(e));
+  }
+  return taken < n;
+}
+
 /// Adds the links to stepLinks in the order of its comparator: when that is the parent
 /// step comparator itself, ordering by parent address here avoids a sort by comparator.
 void AddSorted(TOVSortedVector& stepLinks, std::vector<TOVExecGraphStepLink*>& links) {
@@ -267,13 +369,13 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
 
   // Loop treatment.
   TOVVector path(TOVContainerNothingAtDelete);
-  std::vector<int> openAt(g.Size(), -1);
+  LoopTreatment loops(g, path);
   for (int i = 0; i < count; ++i) {
     TOVExecGraphNode& node = g.At(i);
     if (node.GetBuildStep() == 0) {
       node.SetBuildStep(1);
-      path.Set(0, &node);
-      TreatLoopsFrom(g, i, openAt, path, 1);
+      loops.Enter(i, 0);
+      loops.Walk(i, 1);
     } else if (i == 0) {
       TOVFatalInternalError("Build() can't be called twice");
     }
@@ -320,15 +422,27 @@ void TOVExecGraphBuilder::Build(const TOVVector& nodes, const TOVSortedVector& n
   if (roots.empty())
     TOVFatalInternalError("No root step found");
 
+  // Node cycles end in one step; steps shared before the build can still link each other
+  // in a cycle that the walk did not meet as one. The build refuses it rather than give
+  // ranks that a cycle makes meaningless.
   steps.SetLinks(links);
+  if (HasCycle(steps))
+    TOVFatalInternalError("The steps shared before Build() link each other in a cycle");
   RankSteps(steps, nullptr, -1, roots, 1);
 }
 
 void TOVExecGraphBuilder::TreatLoops(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,
                                      TOVVector& path, int depth) {
-  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks, {&node});
-  std::vector<int> openAt(g.Size(), -1);
-  TreatLoopsFrom(g, 0, openAt, path, depth);
+  // The path's entries below depth - 1 (the caller's chain) take part in the comparisons.
+  std::vector<TOVExecGraphNode*> chain;
+  for (int i = 0; i + 1 < depth; ++i)
+    chain.push_back(TOVCheckedCast<TOVExecGraphNode>(path[i]));
+  chain.push_back(&node);
+  NodeGraph g = MakeNodeGraph(nullptr, nodeLinks, chain);
+  LoopTreatment loops(g, path);
+  for (int i = 0; i < depth; ++i)
+    loops.Enter(g.Find(chain[i]), i);
+  loops.Walk(g.Find(&node), depth);
 }
 
 void TOVExecGraphBuilder::AnalyzeSteps(TOVExecGraphNode& node, const TOVSortedVector& nodeLinks,

@@ -32,7 +32,7 @@ TOVObjAndRefObjMngr::TOVObjAndRefObjMngr()
       _pObjToCompleteSet(&_ObjToCompleteSet1),
       _ObjToTreatSet(TOVContainerNothingAtDelete, kSetSize),
       _ObjNotToTreatSet(TOVContainerNothingAtDelete, kSetSize), _Initialized(0),
-      _ObjInProgressSet(TOVContainerNothingAtDelete, kSetSize), _Completing(0) {}
+      _ObjInProgressSet(TOVContainerNothingAtDelete, kSetSize) {}
 
 TOVObjAndRefObjMngr::~TOVObjAndRefObjMngr() = default;
 
@@ -85,13 +85,10 @@ TOVHashTable& TOVObjAndRefObjMngr::OtherObjToCompleteSet() {
 }
 
 unsigned int TOVObjAndRefObjMngr::IsKnown(const MORBaseUnknown* object) const {
-  if (_pObjToCompleteSet->Contains(object) || _ObjToTreatSet.Contains(object) ||
-      _ObjNotToTreatSet.Contains(object) || _ObjInProgressSet.Contains(object))
-    return 1;
-  // During a pass the other set holds the objects that the pass is still to complete.
-  const TOVHashTable& other =
-      _pObjToCompleteSet == &_ObjToCompleteSet1 ? _ObjToCompleteSet2 : _ObjToCompleteSet1;
-  return _Completing && other.Contains(object) ? 1 : 0;
+  return _pObjToCompleteSet->Contains(object) || _ObjToTreatSet.Contains(object) ||
+                 _ObjNotToTreatSet.Contains(object) || _ObjInProgressSet.Contains(object)
+             ? 1
+             : 0;
 }
 
 long TOVObjAndRefObjMngr::AddObjAndRefObj(MORBaseUnknown* object) {
@@ -132,7 +129,6 @@ long TOVObjAndRefObjMngr::CompleteAndAddRefObj() {
   TOVIterator* objects = completing.MakeIterator(nullptr);
   _pObjToCompleteSet = &OtherObjToCompleteSet();
   _pObjToCompleteSet->Clear(1);
-  _Completing = 1;
   while (MORBaseUnknown* object = objects->Next()) {
     const int kind = GetProcessor().ClassifyObj(object);
     if (kind == TOVObjNotToTreat) {
@@ -155,7 +151,6 @@ long TOVObjAndRefObjMngr::CompleteAndAddRefObj() {
     if (!_ObjToTreatSet.Contains(object))
       _ObjToTreatSet.Add(object, 1);
   }
-  _Completing = 0;
   objects->Release();
   return code;
 }
