@@ -2,16 +2,22 @@
 # tovgraph beside tsort, both as whole processes, on the same files of "parent child"
 # pairs: a random acyclic graph of 200000 nodes and 1000000 links, a chain of 1000000
 # nodes, a ladder of 1000 layers, and random acyclic graphs of 10^4, 10^5 and 10^6 links
-# (five links per node) for the growth. Prints user and elapsed seconds and the peak
-# memory of each run (GNU time). tsort refuses cyclic graphs, so only acyclic ones are
-# compared.
+# (five links per node) for the growth. tsort refuses cyclic graphs, so only acyclic ones
+# are compared.
 #
-#   bench/tovgraph-vs-tsort.sh [BUILD_DIR]   (default build-rel: a Release build)
+# Each run times tovgraph and tsort one right after the other (GNU time: wall time, CPU
+# time = user + system, peak resident memory) and takes the ratios tovgraph / tsort of
+# that run; the table gives, per graph, the range over the runs of each figure and of
+# each ratio. A ratio below 1 means tovgraph took less.
+#
+#   bench/tovgraph-vs-tsort.sh [BUILD_DIR [RUNS]]   (default build-rel, a Release build; 5 runs)
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${1:-$ROOT/build-rel}
+RUNS=${2:-5}
 TOVGRAPH=$BUILD/tools/tovgraph/tovgraph
+TSORT=$(command -v tsort)
 [[ -x $TOVGRAPH ]] || { echo "no $TOVGRAPH: build it in Release first" >&2; exit 1; }
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -37,14 +43,11 @@ ladder() {
   }'
 }
 
-# measure NAME PROGRAM FILE: one line of figures.
+# measure PROGRAM FILE: "wall cpu peak-KiB" of one run; the output is kept in $WORK/out.
 measure() {
-  local name=$1 program=$2 file=$3
-  /usr/bin/time -f "%U %e %M" -o "$WORK/time" "$program" "$file" >"$WORK/out" 2>/dev/null ||
-    { echo "$name: $program failed" >&2; return 1; }
-  read -r user elapsed rss <"$WORK/time"
-  printf '%-28s %-8s user %6.2f s  elapsed %6.2f s  peak %7d KiB  lines %d\n' \
-    "$name" "$(basename "$program")" "$user" "$elapsed" "$rss" "$(wc -l <"$WORK/out")"
+  /usr/bin/time -f "%e %U %S %M" -o "$WORK/time" "$1" "$2" >"$WORK/out" 2>/dev/null ||
+    { echo "$1 failed on $2" >&2; exit 1; }
+  awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$WORK/time"
 }
 
 random 200000 1000000 1 >"$WORK/random.graph"
@@ -54,7 +57,31 @@ for links in 10000 100000 1000000; do
   random $((links / 5)) "$links" 2 >"$WORK/growth-$links.graph"
 done
 
+echo "tovgraph / tsort, $RUNS runs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+printf '%-16s %-23s %-23s %-12s %-12s %-23s %-12s\n' graph "tovgraph wall / CPU s" \
+  "tsort wall / CPU s" "wall ratio" "CPU ratio" "tovgraph / tsort MiB" "memory ratio"
 for graph in random chain ladder growth-10000 growth-100000 growth-1000000; do
-  measure "$graph" "$TOVGRAPH" "$WORK/$graph.graph"
-  measure "$graph" "$(command -v tsort)" "$WORK/$graph.graph"
+  : >"$WORK/runs"
+  for ((run = 0; run < RUNS; run++)); do
+    read -r tw tc tm < <(measure "$TOVGRAPH" "$WORK/$graph.graph")
+    read -r sw sc sm < <(measure "$TSORT" "$WORK/$graph.graph")
+    echo "$tw $tc $tm $sw $sc $sm" >>"$WORK/runs"
+  done
+  awk -v name="$graph" '
+    function ratio(a, b) { return b > 0 ? a / b : (a > 0 ? 99 : 1) }
+    function keep(k, v) { if (!(k in lo) || v < lo[k]) lo[k] = v; if (!(k in hi) || v > hi[k]) hi[k] = v }
+    function range(k, f) { return sprintf(f "-" f, lo[k], hi[k]) }
+    {
+      keep("tw", $1); keep("tc", $2); keep("tm", $3 / 1024)
+      keep("sw", $4); keep("sc", $5); keep("sm", $6 / 1024)
+      keep("rw", ratio($1, $4)); keep("rc", ratio($2, $5)); keep("rm", ratio($3, $6))
+    }
+    END {
+      # Times of a few hundredths of a second are below what GNU time resolves.
+      rw = lo["sw"] >= 0.1 ? range("rw", "%.2f") : "-"
+      rc = lo["sc"] >= 0.1 ? range("rc", "%.2f") : "-"
+      printf "%-16s %-23s %-23s %-12s %-12s %-23s %-12s\n", name,
+        range("tw", "%.2f") " / " range("tc", "%.2f"), range("sw", "%.2f") " / " range("sc", "%.2f"),
+        rw, rc, range("tm", "%.0f") " / " range("sm", "%.0f"), range("rm", "%.2f")
+    }' "$WORK/runs"
 done

@@ -10,6 +10,7 @@
 #include "MORMetaClass.h"
 #include "MORMsg.h"
 #include "MORMsgCatalog.h"
+#include "MORSmallObjectPool.h"
 #include "MORString.h"
 #include "MORTypes.h"
 #include "MORUnicodeChar.h"

@@ -3,6 +3,7 @@
 #ifndef TOVHASHTABLE_H
 #define TOVHASHTABLE_H
 
+#include "MORSmallObjectPool.h"
 #include "TOVDirAccContainer.h"
 
 class TOVComparator;
@@ -17,6 +18,9 @@ public:
     Link* _pPrevious;
     MORBaseUnknown* _pObject;
     unsigned int _Code;
+    // Entries are many and small: they come from the runtime's pool.
+    static void* operator new(size_t size) { return MORSmallObjectPool::New(size); }
+    static void operator delete(void* p) { MORSmallObjectPool::Delete(p); }
   };
   /// One chain, between two sentinel entries.
   struct Bucket {

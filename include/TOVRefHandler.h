@@ -22,7 +22,10 @@ class TOVBASIC_API TOVRefHandler {
 public:
   TOVRefHandler() : pObject(nullptr) {}
   /// Releases the held object.
-  ~TOVRefHandler();
+  ~TOVRefHandler() {
+    if (pObject != nullptr)
+      pObject->Release();
+  }
   TOVRefHandler(const TOVRefHandler&) = delete;
   TOVRefHandler& operator=(const TOVRefHandler&) = delete;
 
@@ -37,6 +40,13 @@ public:
 protected:
   /// The one place where a handler changes its object.
   void SetpObjectRfHndlr(TOVRfHndlrStateEnum state, MORBaseUnknown* p);
+  /// What SetpObjectRfHndlr(TOVRfHndlrAddRef, p) does on an empty handler (a copy being
+  /// built): holds p with a reference of its own. Inline, so that a copy costs no call.
+  void ShareIntoEmpty(MORBaseUnknown* p) {
+    if (p != nullptr)
+      p->AddRef();
+    pObject = p;
+  }
   /// Stops the process with the five texts as message (a null text counts as empty).
   [[noreturn]] static void Fail(const char* s1, const char* s2 = nullptr, const char* s3 = nullptr,
                                 const char* s4 = nullptr, const char* s5 = nullptr);
@@ -56,7 +66,7 @@ public:
   TOVTypedRfHndlr() = default;
   TOVTypedRfHndlr(TOVRfHndlrStateEnum state, X* p) { this->SetpObjectRfHndlr(state, p); }
   TOVTypedRfHndlr(const TOVTypedRfHndlr& other) : BaseHandler() {
-    this->SetpObjectRfHndlr(TOVRfHndlrAddRef, other.GetpObject());
+    this->ShareIntoEmpty(other.GetpObject());
   }
 
   /// Class check of p, then holds it; gives the pointer now held.

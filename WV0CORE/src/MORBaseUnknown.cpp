@@ -1,9 +1,11 @@
 #include "MORBaseUnknown.h"
 #include "MORMetaClass.h"
+#include "MORSmallObjectPool.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <sys/single_threaded.h>
 
 long MORBaseUnknown::QueryInterface(const MORGUID& iid, void** object) {
   if (object == nullptr)
@@ -17,12 +19,32 @@ long MORBaseUnknown::QueryInterface(const MORGUID& iid, void** object) {
   return E_NOINTERFACE;
 }
 
+// While the process has one thread, nothing can change a count between its load and its
+// store, so the counts are changed with plain atomic loads and stores instead of locked
+// read-modify-write instructions (the standard library's shared pointers do the same).
+// The flag goes down for good when a second thread is created, and the creation orders
+// every change made before it.
+static inline bool OneThread() {
+  return __libc_single_threaded != 0;
+}
+
 unsigned long MORBaseUnknown::AddRef() {
+  if (OneThread()) {
+    const long count = _RefCount.load(std::memory_order_relaxed) + 1;
+    _RefCount.store(count, std::memory_order_relaxed);
+    return static_cast<unsigned long>(count);
+  }
   return static_cast<unsigned long>(_RefCount.fetch_add(1, std::memory_order_relaxed) + 1);
 }
 
 unsigned long MORBaseUnknown::Release() {
-  long left = _RefCount.fetch_sub(1, std::memory_order_acq_rel) - 1;
+  long left;
+  if (OneThread()) {
+    left = _RefCount.load(std::memory_order_relaxed) - 1;
+    _RefCount.store(left, std::memory_order_relaxed);
+  } else {
+    left = _RefCount.fetch_sub(1, std::memory_order_acq_rel) - 1;
+  }
   if (left == 0)
     delete this;
   return static_cast<unsigned long>(left);
@@ -108,12 +130,9 @@ const char* MORBaseUnknown::ClassName() {
 }
 
 void* MORBaseUnknown::operator new(size_t size) {
-  void* p = std::malloc(size == 0 ? 1 : size);
-  if (p == nullptr)
-    throw std::bad_alloc();
-  return p;
+  return MORSmallObjectPool::New(size);
 }
 
 void MORBaseUnknown::operator delete(void* p) {
-  std::free(p);
+  MORSmallObjectPool::Delete(p);
 }

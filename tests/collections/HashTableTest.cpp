@@ -102,6 +102,48 @@ TEST(HashTable, OneCodeForEveryObjectDegradesToOneChain) {
   EXPECT_EQ(199, table.Size());
 }
 
+namespace {
+// Codes that share their low bits four ways: the table keeps four long chains in which
+// the codes differ.
+class FourChainsHash : public TOVHashCoder {
+public:
+  unsigned int Code(const MORBaseUnknown* obj) const override {
+    const unsigned int v = static_cast<unsigned int>(ValueOf(obj));
+    return (v % 4) | (v << 10);
+  }
+};
+} // namespace
+
+TEST(HashTable, CodesSharingTheirLowBitsKeepResultsAndOrderAndSpareComparisons) {
+  FourChainsHash coder;
+  Items x(200), twins(200);
+  ValueTable table(0, coder);
+  x.AddTo(table, 200);
+  twins.AddTo(table, 200);
+  ASSERT_EQ(256, table.GetDimension());
+  Ints expected;
+  for (int r = 0; r < 4; ++r)
+    for (int round = 0; round < 2; ++round)
+      for (int v = r; v < 200; v += 4)
+        expected.push_back(v);
+  EXPECT_EQ(expected, Values(table)); // bucket by bucket, each in the order of addition
+  const ItemCmpValue& cmp = ValueTable::Cmp();
+  ItemCmpValueOther other;
+  for (int v = 0; v < 200; ++v) {
+    Item pattern(v);
+    const long before = cmp._Calls;
+    ASSERT_EQ(x[v], table.LookupOne(&pattern)) << v; // the first of the two equal entries
+    EXPECT_EQ(1, cmp._Calls - before) << v;          // entries of other codes are skipped
+    ASSERT_EQ(x[v], table.LookupOne(&pattern, cmp));
+    ASSERT_EQ(x[v], table.LookupOne(&pattern, other)); // another comparator sees all
+    ASSERT_EQ((std::vector<MORBaseUnknown*>{x[v], twins[v]}), Drain(table.LookupAll(&pattern)));
+  }
+  Item absent(1000); // bucket 0, where no entry has its code
+  const long before = cmp._Calls;
+  EXPECT_EQ(nullptr, table.LookupOne(&absent));
+  EXPECT_EQ(0, cmp._Calls - before);
+}
+
 TEST(HashTable, LookupsSearchOnlyThePatternsBucket) {
   // Coded by address but compared by value: an equal object in another bucket is missed.
   Items x(40);

@@ -182,7 +182,18 @@ MORBaseUnknown* TOVHashTable::LookupOne(const MORBaseUnknown* pattern) const {
 
 MORBaseUnknown* TOVHashTable::LookupOne(const MORBaseUnknown* pattern,
                                         const TOVComparator& cmp) const {
-  Link* entry = BucketSearch(BucketOf(_pCoder->Code(pattern)), pattern, cmp);
+  const unsigned int code = _pCoder->Code(pattern);
+  const Bucket& bucket = BucketOf(code);
+  // The table's own comparator calls equal only objects of equal codes (the coder and
+  // the comparator of a table go together), so an entry of another code is passed over
+  // without a call. Any other comparator sees every entry of the bucket.
+  if (&cmp == _pComparator) {
+    for (Link* entry = bucket._Head._pNext; entry != &bucket._Tail; entry = entry->_pNext)
+      if (entry->_Code == code && cmp.CompareObjects(pattern, entry->_pObject) == 0)
+        return entry->_pObject;
+    return nullptr;
+  }
+  Link* entry = BucketSearch(bucket, pattern, cmp);
   return entry != nullptr ? entry->_pObject : nullptr;
 }
 

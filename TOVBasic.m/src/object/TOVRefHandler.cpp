@@ -1,11 +1,6 @@
 #include "TOVRefHandler.h"
 #include "TOVFatalInternalError.h"
 
-TOVRefHandler::~TOVRefHandler() {
-  if (pObject != nullptr)
-    pObject->Release();
-}
-
 void TOVRefHandler::SetpObjectRfHndlr(TOVRfHndlrStateEnum state, MORBaseUnknown* p) {
   if (p == pObject)
     return;
