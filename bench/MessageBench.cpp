@@ -5,6 +5,7 @@
 #include "TOVCBErrorProcessing.h"
 #include "TOVCOMMessage.h"
 #include "TOVCOMNet.h"
+#include "TOVFreePort.h"
 
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
@@ -97,18 +98,6 @@ void Register() {
     return true;
   }();
   (void)done;
-}
-
-int FreePort() {
-  int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  socklen_t length = sizeof address;
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  close(s);
-  return ntohs(address.sin_port);
 }
 
 // A child process that runs serve on each connection it accepts on a fresh port, until

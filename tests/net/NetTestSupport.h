@@ -6,6 +6,7 @@
 #include "TOVCBErrorProcessing.h"
 #include "TOVCOMMessage.h"
 #include "TOVCOMNet.h"
+#include "TOVFreePort.h"
 #include "TOVPendingError.h"
 
 #include <arpa/inet.h>
@@ -19,6 +20,8 @@
 #include <vector>
 
 namespace nettest {
+
+using ::FreePort;
 
 /// A message holding one item of every primitive; its storage follows it in one block.
 struct AllKinds {
@@ -93,20 +96,6 @@ inline void KeepAllKinds(void* iMessage, void* iUserData) {
   copy.text.assign(m->text, static_cast<size_t>(m->textLength));
   static_cast<Received*>(iUserData)->messages.push_back(copy);
   free(m);
-}
-
-/// A port that nothing listens on at the time of the call, chosen by the system outside
-/// the library's own range.
-inline int FreePort() {
-  int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  socklen_t length = sizeof address;
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  close(s);
-  return ntohs(address.sin_port);
 }
 
 /// A plain socket connected to the loopback port, or -1.
