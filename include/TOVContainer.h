@@ -9,8 +9,9 @@ class TOVComparator;
 class TOVCursor;
 class TOVIterator;
 
-/// What a container does with its objects when it is destroyed.
-enum TOVContainerWhatToDoAtDeleteEnum {
+/// What a container does with its objects when it is destroyed. The type is int, so that a
+/// value outside the list that a caller casts in reaches the range check as it is.
+enum TOVContainerWhatToDoAtDeleteEnum : int {
   /// Frees its own storage only.
   TOVContainerNothingAtDelete = 0,
   /// Clear(1): the other members of its link are cleared too; objects untouched.
