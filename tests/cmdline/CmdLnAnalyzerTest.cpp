@@ -14,15 +14,6 @@ using namespace cmdtest;
 
 namespace {
 
-const TOVParamNLSMsgBldrRfHndlr kNone;
-
-Words Strings(const TOVVector& set) {
-  Words out;
-  for (int i = 0; i < set.Size(); ++i)
-    out.push_back(static_cast<const char*>(*static_cast<const TOVString*>(set[i])));
-  return out;
-}
-
 /// An analyzer "tool" with a catalog TST of usage lines in a directory of its own.
 class CmdLnAnalyzerTest : public ::testing::Test {
 protected:
@@ -105,33 +96,29 @@ TEST_F(CmdLnAnalyzerTest, WordErrorsStopTheAnalysis) {
   }
 }
 
-TEST_F(CmdLnAnalyzerTest, PositionalOptionTakesWhatOtherOptionsCannot) {
-  TOVVector args(TOVContainerReleaseAtDelete);
+TEST_F(CmdLnAnalyzerTest, PositionalOptionTakesWhatOtherOptionsCannotAndALastOptionAll) {
+  TOVVector args(TOVContainerReleaseAtDelete), rest(TOVContainerReleaseAtDelete);
   TOVString out;
   TOVCmdLnOptOneArg output(tool_, "-o", TOVCmdLnOptOptional, kNone, out, 1);
   TOVCmdLnOptNoArg verbose(tool_, "-v", TOVCmdLnOptOptional, kNone);
   TOVCmdLnOptMultiArg positional(tool_, "", TOVCmdLnOptOptional, kNone, args, 0, -1, 0);
-  // "-" alone and the empty word are arguments; a repeated -o keeps its first value.
-  EXPECT_EQ(Analyze(tool_, {"-o", "a", "b", "-", "-v", "c", "", "-o", "d"}), 0);
-  EXPECT_EQ(std::string(out), "a");
-  EXPECT_EQ(Strings(args), (Words{"b", "-", "c", "", "d"}));
-}
-
-TEST_F(CmdLnAnalyzerTest, AfterALastOptionEveryWordIsAnArgument) {
-  TOVVector rest(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptNoArg verbose(tool_, "-v", TOVCmdLnOptOptional, kNone);
   TOVCmdLnOptMultiArg exec(tool_, "-exec", TOVCmdLnOptOptional, kNone, rest, 1, -1, 1);
   TOVCmdLnHelpMngr help(tool_, nullptr, TOVNLSMsgBldrRfHndlr());
-  EXPECT_EQ(Analyze(tool_, {"-v", "-exec", "cmd", "-v", "-h", "-x"}), 0);
-  EXPECT_EQ(Strings(rest), (Words{"cmd", "-v", "-h", "-x"}));
+  // "-" alone and the empty word are arguments; a repeated -o keeps its first value; after
+  // the last option every word is its argument, even "-h".
+  EXPECT_EQ(Analyze(tool_, {"-o", "a", "b", "-", "-v", "c", "", "-o", "d", "-exec", "-v", "-h"}),
+            0);
+  EXPECT_EQ(std::string(out), "a");
+  EXPECT_EQ(Strings(args), (Words{"b", "-", "c", "", "d"}));
+  EXPECT_EQ(Strings(rest), (Words{"-v", "-h"}));
 
-  // A positional option that is the last option takes every word, even "-h".
+  // A positional option that is the last option takes every word.
   TOVCmdLnAnalyzer all("all", kNone);
-  TOVVector args(TOVContainerReleaseAtDelete);
-  TOVCmdLnOptMultiArg positional(all, "", TOVCmdLnOptOptional, kNone, args, 1, -1, 1);
+  TOVVector allArgs(TOVContainerReleaseAtDelete);
+  TOVCmdLnOptMultiArg allPositional(all, "", TOVCmdLnOptOptional, kNone, allArgs, 1, -1, 1);
   TOVCmdLnHelpMngr allHelp(all, nullptr, TOVNLSMsgBldrRfHndlr());
   EXPECT_EQ(Analyze(all, {"-h", "-x"}), 0);
-  EXPECT_EQ(Strings(args), (Words{"-h", "-x"}));
+  EXPECT_EQ(Strings(allArgs), (Words{"-h", "-x"}));
   // With no word, the positional option is still defined, so its count is checked.
   all.Reset();
   ExpectCmdLnError(Analyze(all, {}), "all", {"0007", "all", "1"});

@@ -14,12 +14,10 @@ using namespace cmdtest;
 
 namespace {
 
-const TOVParamNLSMsgBldrRfHndlr kNone;
-
 Words Names(const TOVCmdLnOpt& option) {
   Words out{Utf8(option.GetInternalNames()), option.IsAssociatedWithCommand() ? "pos" : "-"};
-  for (int i = 0; i < option.GetNameSet().Size(); ++i)
-    out.push_back(static_cast<const char*>(*static_cast<const TOVString*>(option.GetNameSet()[i])));
+  Words names = Strings(option.GetNameSet());
+  out.insert(out.end(), names.begin(), names.end());
   return out;
 }
 

@@ -9,6 +9,7 @@
 #include "TOVParamNLSMsgBldrCtlg.h"
 #include "TOVPendingError.h"
 #include "TOVTestSupport.h"
+#include "TOVVector.h"
 
 #include <fstream>
 #include <string>
@@ -19,6 +20,17 @@ namespace cmdtest {
 using Words = std::vector<std::string>;
 
 using tovtest::Utf8;
+
+/// No message builder.
+const TOVParamNLSMsgBldrRfHndlr kNone;
+
+/// The texts of a vector of TOVString.
+inline Words Strings(const TOVVector& set) {
+  Words out;
+  for (int i = 0; i < set.Size(); ++i)
+    out.push_back(static_cast<const char*>(*static_cast<const TOVString*>(set[i])));
+  return out;
+}
 
 inline long Analyze(TOVCmdLnAnalyzer& analyzer, const Words& words) {
   std::vector<const char*> pointers;

@@ -44,12 +44,11 @@ TEST(BeginInformer, InformsOnceUntilResetOrGivenANewMessage) {
   silent.Inform();
   EXPECT_NE(silent.SomethingHasBeenDone(), 0u);
   EXPECT_EQ(Utf8(display.GetMessageW()), "Copying:\nCopying:\nRemoving:\n");
-}
 
-TEST(BeginInformer, InformingFromTheDisplayDoesNotRepeatTheMessage) {
-  EchoingDisplay display;
-  TOVMsgDisplayingBeginInformer informer(Message("once"), display);
-  display._pInformer = &informer;
-  informer.Inform();
-  EXPECT_EQ(Utf8(display.GetMessageW()), "once\n");
+  // A display that informs back through the informer does not repeat the message.
+  EchoingDisplay echoing;
+  TOVMsgDisplayingBeginInformer once(Message("once"), echoing);
+  echoing._pInformer = &once;
+  once.Inform();
+  EXPECT_EQ(Utf8(echoing.GetMessageW()), "once\n");
 }

@@ -8,43 +8,36 @@
 #include <string>
 
 using msgtest::Fixed;
+using msgtest::None;
 using msgtest::Utf8;
 
 namespace {
 
-const TOVNLSMsgBldrRfHndlr None;
-
-// What a display wrote on each standard stream.
+// What a step wrote on each standard stream.
 struct Shown {
-  std::string out;
-  std::string err;
+  std::string out, err;
 };
-
-Shown ShowWith(TOVErrorDisplay& display, MORError& error) {
+template <class Step> Shown Capture(Step step) {
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
-  display.Display(error);
-  Shown shown;
-  shown.out = testing::internal::GetCapturedStdout();
-  shown.err = testing::internal::GetCapturedStderr();
-  return shown;
+  step();
+  std::string out = testing::internal::GetCapturedStdout();
+  return {out, testing::internal::GetCapturedStderr()};
 }
 
 // An error of type with the three fixed texts (empty: no builder), diagnostic filed under
 // catalog and id.
 TOVError* Make(MORErrorType type, const char* request, const char* diagnostic, const char* advice,
                const char* catalog = "TOVBC", const char* id = "0201") {
-  auto maybe = [](const char* text) { return *text ? Fixed(text) : TOVNLSMsgBldrRfHndlr(); };
+  auto maybe = [](const char* text) { return *text ? Fixed(text) : None; };
   TOVNLSMsgBldrRfHndlr diagnosticBldr =
       *diagnostic || catalog != nullptr ? Fixed(diagnostic, catalog, id) : None;
   return new TOVError("src/F.cpp", 12, maybe(request), diagnosticBldr, maybe(advice), type, E_FAIL);
 }
 
-Shown Show(MORErrorType type, const char* request, const char* diagnostic, const char* advice,
-           const char* catalog = "TOVBC", const char* id = "0201") {
-  TOVErrorDisplayToISO8859Term display;
-  TOVError* error = Make(type, request, diagnostic, advice, catalog, id);
-  Shown shown = ShowWith(display, *error);
+// What display shows for error, which is released.
+Shown Show(TOVErrorDisplay&& display, TOVError* error) {
+  Shown shown = Capture([&] { display.Display(*error); });
   error->Release();
   return shown;
 }
@@ -68,23 +61,20 @@ TEST(ErrorDisplay, LaysOutEachTypeOnItsStream) {
       {MORInformation, "", "", "", "TOVBC", "0201", "\n", ""},
   };
   for (const Case& c : cases) {
-    Shown shown = Show(c.type, c.request, c.diagnostic, c.advice, c.catalog, c.id);
+    Shown shown = Show(TOVErrorDisplayToISO8859Term(),
+                       Make(c.type, c.request, c.diagnostic, c.advice, c.catalog, c.id));
     EXPECT_EQ(shown.out, c.out) << c.type << c.request << c.diagnostic;
     EXPECT_EQ(shown.err, c.err) << c.type << c.request << c.diagnostic;
   }
   TOVErrorDisplayToISO8859Term display;
   MORError plain(0);
-  Shown base = ShowWith(display, plain);
-  EXPECT_EQ(base.err, "#ERR# ... - ...\n\n");
-}
-
-TEST(ErrorDisplay, ShowsCatalogMessagesWithTheirParameters) {
-  TOVErrorDisplayToISO8859Term display;
+  EXPECT_EQ(Capture([&] { display.Display(plain); }).err, "#ERR# ... - ...\n\n");
+  // A catalog message is shown with its parameters.
   TOVError error("f", 1, None, TOVCatalogMsg("TOVBC", "0201", "/no/such", "gone"), None,
                  MORCriticalError, E_FAIL);
   std::string expected = "#ERR# TOVBC - 0201: " + Utf8(error.GetNLSDiagnostic()) + "\n\n";
   EXPECT_NE(expected.find("/no/such"), std::string::npos);
-  EXPECT_EQ(ShowWith(display, error).err, expected);
+  EXPECT_EQ(Capture([&] { display.Display(error); }).err, expected);
 }
 
 TEST(ErrorDisplay, OemTermWritesCodePage850) {
@@ -97,10 +87,10 @@ TEST(ErrorDisplay, OemTermWritesCodePage850) {
   EXPECT_EQ(TOVErrorDisplayToOemTerm::ConvertToOem(MORUnicodeString(longText.c_str())),
             std::string(3000, 'x') + "?");
 
-  TOVErrorDisplayToOemTerm display;
-  TOVError* error = Make(MORWarning, "", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "");
-  EXPECT_EQ(ShowWith(display, *error).out, "!WNG! TOVBC - 0201: \x82t\x82 ?\n\n");
-  error->Release();
+  EXPECT_EQ(
+      Show(TOVErrorDisplayToOemTerm(), Make(MORWarning, "", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", ""))
+          .out,
+      "!WNG! TOVBC - 0201: \x82t\x82 ?\n\n");
 }
 
 TEST(ErrorDisplayDeathTest, GlobalDisplayIsSetAndForgotten) {
@@ -130,19 +120,13 @@ TEST(ErrorDisplay, DisplayAndCleanLastErrorShowsThePendingOne) {
   TOVErrorDisplayToISO8859Term display;
   MORCleanLastError();
   long rc = TOV_RAISE_ERROR(None, Fixed("pending", "TOVBC", "0202"), None);
-  testing::internal::CaptureStderr();
-  display.DisplayAndCleanLastError(rc);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "#ERR# TOVBC - 0202: pending\n\n");
+  EXPECT_EQ(Capture([&] { display.DisplayAndCleanLastError(rc); }).err,
+            "#ERR# TOVBC - 0202: pending\n\n");
   EXPECT_EQ(MORGetLastError(rc, nullptr), nullptr);
-
-  testing::internal::CaptureStderr();
-  display.DisplayAndCleanLastError(0);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-
+  Shown none = Capture([&] { display.DisplayAndCleanLastError(0); });
+  EXPECT_EQ(none.out + none.err, "");
   // A failure code without pending error still shows a message.
-  testing::internal::CaptureStdout();
-  display.DisplayAndCleanLastError(3);
-  std::string shown = testing::internal::GetCapturedStdout();
+  std::string shown = Capture([&] { display.DisplayAndCleanLastError(3); }).out;
   EXPECT_EQ(shown.rfind("!WNG! TOVBC - 0100: ", 0), 0u) << shown;
   EXPECT_EQ(shown.find("!!!"), std::string::npos) << shown;
 }

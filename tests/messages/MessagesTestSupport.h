@@ -14,6 +14,9 @@ namespace msgtest {
 
 using tovtest::Utf8;
 
+/// No builder.
+const TOVNLSMsgBldrRfHndlr None;
+
 /// A handler on a builder of a fixed text, filed under catalog and id.
 inline TOVNLSMsgBldrRfHndlr Fixed(const char* text, const char* catalog = "TST",
                                   const char* id = "0000") {

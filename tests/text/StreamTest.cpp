@@ -16,12 +16,10 @@ TEST_F(StreamTest, GetlineReadsLinesAndRefusesBadArgumentsOrAMissingFile) {
   tovtest::WriteFile(Path("in"), "abc\n\nlast");
   TOVIFStream in(Path("in").c_str(), TOV_STREAM_TEXT);
   char buf[16];
-  EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 0);
-  EXPECT_STREQ(buf, "abc");
-  EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 0);
-  EXPECT_STREQ(buf, "");
-  EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 0);
-  EXPECT_STREQ(buf, "last");
+  for (const char* line : {"abc", "", "last"}) {
+    EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 0);
+    EXPECT_STREQ(buf, line);
+  }
   EXPECT_EQ(in.Getline(buf, sizeof buf, '\n'), 1);
   EXPECT_STREQ(buf, "");
   EXPECT_EQ(in.Getline(buf, 1, '\n'), 1);
@@ -84,26 +82,17 @@ TEST_F(StreamTest, OutputModesWriteAppendAndOperators) {
     out << "more" << flush;
   }
   EXPECT_EQ(tovtest::ReadFile(path), "n=42 -7 3 4 1.5 u\nxy[p:007]!\nmore");
-  {
-    TOVOFStream out;
-    EXPECT_EQ(out.Open(path.c_str(), TOV_STREAM_TEXT), 0);
-  }
+  EXPECT_EQ(TOVOFStream().Open(path.c_str(), TOV_STREAM_TEXT), 0);
   EXPECT_EQ(tovtest::ReadFile(path), "") << "opening without append truncates";
 }
 
 TEST_F(StreamTest, StreamWithoutFileIgnoresOutputAndReportsFailures) {
   TOVOFStream out;
   EXPECT_EQ(&(out << "text" << 5 << endl), &out);
-  EXPECT_EQ(out.Write("a", 1), 1);
-  EXPECT_EQ(out.GetErrno(), EINVAL);
-  EXPECT_EQ(out.Print("%d", 1), 1);
-  EXPECT_EQ(out.Putc('a'), 1);
-  EXPECT_EQ(out.Puts("a"), 1);
-  EXPECT_EQ(out.Flush(), 1);
-  EXPECT_EQ(out.Rewind(), EINVAL);
-  EXPECT_EQ(out.Error(), EINVAL);
-  EXPECT_EQ(out.EndOfFile(), EINVAL);
-  EXPECT_EQ(out.GetFileNo(), EINVAL);
+  for (int rc : {out.Write("a", 1), out.Print("%d", 1), out.Putc('a'), out.Puts("a"), out.Flush()})
+    EXPECT_EQ(rc, 1);
+  for (int rc : {out.GetErrno(), out.Rewind(), out.Error(), out.EndOfFile(), out.GetFileNo()})
+    EXPECT_EQ(rc, EINVAL);
   // A write to a full device reports the system's reason.
   TOVOFStream full("/dev/full", "wb");
   ASSERT_TRUE(full.IsOpen());
