@@ -4,11 +4,16 @@
 
 #include "TOVComparator.h"
 #include "TOVContainer.h"
+#include "TOVContainersLink.h"
 #include "TOVConvertor.h"
 #include "TOVHashCoder.h"
+#include "TOVHashTable.h"
 #include "TOVIterator.h"
 #include "TOVSeqCollection.h"
 #include "TOVTestSupport.h"
+#include "TOVVector.h"
+
+#include <gmock/gmock.h>
 
 #include <initializer_list>
 #include <memory>
@@ -16,23 +21,25 @@
 
 namespace coltest {
 
-/// A small object keyed by an integer value.
+using ::testing::ElementsAre;
+using Ints = std::vector<int>;
+using Objects = std::vector<MORBaseUnknown*>;
+
+/// A small object keyed by an integer value; counts the Items destroyed.
 class Item : public MORBaseUnknown {
   TOV_DECLARE_CLASS(Item)
 public:
   explicit Item(int value = 0) : _Value(value) {}
-  ~Item() override;
+  ~Item() override { ++_Destroyed; }
   int _Value;
-  /// Counts the Items destroyed, to check delete policies.
   static int _Destroyed;
 };
 
-/// Orders Items by value.
+/// Orders Items by value and counts its comparisons.
 class ItemCmpValue : public TOVComparator {
   TOV_DECLARE_CLASS(ItemCmpValue)
 public:
   int CompareObjects(const MORBaseUnknown* a, const MORBaseUnknown* b) const override;
-  /// Number of comparisons made so far.
   mutable long _Calls = 0;
 };
 
@@ -55,19 +62,12 @@ public:
   unsigned int Code(const MORBaseUnknown* obj) const override;
 };
 
-/// Gives every object the same code.
-class ConstantHash : public TOVHashCoder {
-  TOV_DECLARE_CLASS(ConstantHash)
-public:
-  unsigned int Code(const MORBaseUnknown*) const override { return 7; }
-};
-
 /// Converts an Item into an Item of ten times its value (kept by the convertor).
 class ItemTimesTen : public TOVConvertor {
   TOV_DECLARE_CLASS(ItemTimesTen)
 public:
   void Set(const MORBaseUnknown* obj) override;
-  const MORBaseUnknown* GetConverted() const override;
+  const MORBaseUnknown* GetConverted() const override { return _Set ? &_Converted : nullptr; }
   int _Calls = 0;
 
 private:
@@ -75,20 +75,34 @@ private:
   bool _Set = false;
 };
 
+/// The shared value order and value coder.
+ItemCmpValue& ValueCmp();
+const ItemHashValue& ValueHash();
+
+/// A table of Items keyed by value, of the given size and coder.
+class ValueTable : public TOVHashTable {
+public:
+  explicit ValueTable(int size, const TOVHashCoder& coder = ValueHash())
+      : TOVHashTable(coder, ValueCmp(), TOVContainerNothingAtDelete, size) {}
+};
+
 /// Value of an Item seen as a MORBaseUnknown; -1 for null.
-int ValueOf(const MORBaseUnknown* obj);
+inline int ValueOf(const MORBaseUnknown* obj) {
+  return obj != nullptr ? static_cast<const Item*>(obj)->_Value : -1;
+}
 
 /// Everything that it->Next() yields until null; the iterator is released.
-std::vector<MORBaseUnknown*> Drain(TOVIterator* it);
+Objects Drain(TOVIterator* it);
 /// The values of everything that it->Next() yields until null (not released).
-std::vector<int> NextValues(TOVOneWayIterator& it);
+Ints NextValues(TOVOneWayIterator& it);
 /// The values of the objects of a container in iteration order.
-std::vector<int> Values(const TOVContainer& c);
-
+Ints Values(const TOVContainer& c);
 /// Appends the objects to c in the order given.
 void AppendAll(TOVSeqCollection& c, std::initializer_list<MORBaseUnknown*> objects);
+/// Links the containers by a new link that they alone keep alive.
+void LinkAll(std::initializer_list<TOVContainer*> containers);
 
-/// A set of Items with values 0..count-1, owned by the fixture.
+/// A set of Items with values 0..count-1.
 class Items {
 public:
   explicit Items(int count);
