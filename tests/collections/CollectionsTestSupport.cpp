@@ -46,55 +46,6 @@ const ItemHashValue& ValueHash() {
   return hash;
 }
 
-Objects Drain(TOVIterator* it) {
-  Objects out;
-  while (MORBaseUnknown* obj = it->Next())
-    out.push_back(obj);
-  it->Release();
-  return out;
-}
-
-Ints NextValues(TOVOneWayIterator& it) {
-  Ints out;
-  while (MORBaseUnknown* obj = it.Next())
-    out.push_back(ValueOf(obj));
-  return out;
-}
-
-Ints Values(const TOVContainer& c) {
-  Ints out;
-  for (MORBaseUnknown* obj : Drain(c.MakeIterator(nullptr)))
-    out.push_back(ValueOf(obj));
-  return out;
-}
-
-void AppendAll(TOVSeqCollection& c, std::initializer_list<MORBaseUnknown*> objects) {
-  for (MORBaseUnknown* obj : objects)
-    c.Append(obj);
-}
-
-void LinkAll(std::initializer_list<TOVContainer*> containers) {
-  TOVContainersLink* link = new TOVContainersLink;
-  for (TOVContainer* c : containers)
-    link->AddContainer(c);
-  link->Release();
-}
-
-Items::Items(int count) {
-  for (int i = 0; i < count; ++i)
-    _Items.emplace_back(new Item(i));
-}
-
-void Items::AddTo(TOVContainer& c, int count) const {
-  for (int i = 0; i < count; ++i)
-    c.Add(_Items[i].get(), 0);
-}
-
-void Items::AppendTo(TOVSeqCollection& c, int count) const {
-  for (int i = 0; i < count; ++i)
-    c.Append(_Items[i].get());
-}
-
 // The library's shared strategies and the fatal report belong to the one global object
 // cleaner, which lives as long as the test program.
 [[maybe_unused]] const bool kCleaner = tovtest::UseGlobalCleaner();

@@ -92,25 +92,60 @@ inline int ValueOf(const MORBaseUnknown* obj) {
 }
 
 /// Everything that it->Next() yields until null; the iterator is released.
-Objects Drain(TOVIterator* it);
-/// The values of everything that it->Next() yields until null (not released).
-Ints NextValues(TOVOneWayIterator& it);
-/// The values of the objects of a container in iteration order.
-Ints Values(const TOVContainer& c);
-/// Appends the objects to c in the order given.
-void AppendAll(TOVSeqCollection& c, std::initializer_list<MORBaseUnknown*> objects);
-/// Links the containers by a new link that they alone keep alive.
-void LinkAll(std::initializer_list<TOVContainer*> containers);
+inline Objects Drain(TOVIterator* it) {
+  Objects out;
+  while (MORBaseUnknown* obj = it->Next())
+    out.push_back(obj);
+  it->Release();
+  return out;
+}
 
-/// A set of Items with values 0..count-1.
+/// The values of everything that it->Next() yields until null (not released).
+inline Ints NextValues(TOVOneWayIterator& it) {
+  Ints out;
+  while (MORBaseUnknown* obj = it.Next())
+    out.push_back(ValueOf(obj));
+  return out;
+}
+
+/// The values of the objects of a container in iteration order.
+inline Ints Values(const TOVContainer& c) {
+  TOVIterator* it = c.MakeIterator(nullptr);
+  Ints out = NextValues(*it);
+  it->Release();
+  return out;
+}
+
+/// Appends the objects to c in the order given.
+inline void AppendAll(TOVSeqCollection& c, std::initializer_list<MORBaseUnknown*> objects) {
+  for (MORBaseUnknown* obj : objects)
+    c.Append(obj);
+}
+
+/// Links the containers by a new link that they alone keep alive.
+inline void LinkAll(std::initializer_list<TOVContainer*> containers) {
+  TOVContainersLink* link = new TOVContainersLink;
+  for (TOVContainer* c : containers)
+    link->AddContainer(c);
+  link->Release();
+}
+
+/// Items with values 0..count-1, added (flag 0) or appended to containers.
 class Items {
 public:
-  explicit Items(int count);
+  explicit Items(int count) {
+    for (int i = 0; i < count; ++i)
+      _Items.emplace_back(new Item(i));
+  }
   Item* operator[](int i) const { return _Items[i].get(); }
-  /// Adds the first count Items to c with flag 0.
-  void AddTo(TOVContainer& c, int count) const;
-  /// Appends the first count Items to c.
-  void AppendTo(TOVSeqCollection& c, int count) const;
+  void AddTo(TOVContainer& c, int count) const {
+    for (int i = 0; i < count; ++i)
+      c.Add(_Items[i].get(), 0);
+  }
+  void AppendTo(TOVSeqCollection& c, int count) const {
+    for (int i = 0; i < count; ++i)
+      c.Append(_Items[i].get());
+  }
 
 private:
   std::vector<std::unique_ptr<Item>> _Items;

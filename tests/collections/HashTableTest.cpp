@@ -1,8 +1,7 @@
 #include "CollectionsTestSupport.h"
 #include "TOVHashCursor.h"
 
-#include <algorithm>
-#include <numeric>
+#include <set>
 
 using namespace coltest;
 
@@ -137,10 +136,8 @@ TEST(HashTable, IterationVisitsEachObjectOnceBucketZeroFirstBothWays) {
     backward.insert(backward.begin(), obj);
   it->Release();
   EXPECT_EQ(forward, backward);
-  Ints values = Values(table), expected(50);
-  std::sort(values.begin(), values.end());
-  std::iota(expected.begin(), expected.end(), 0);
-  EXPECT_EQ(expected, values);
+  EXPECT_EQ(50u, std::set<MORBaseUnknown*>(forward.begin(), forward.end()).size());
+  ASSERT_EQ(50u, forward.size());
   const unsigned int mask = static_cast<unsigned int>(table.GetDimension() - 1);
   for (size_t i = 1; i < forward.size(); ++i)
     ASSERT_LE(table.GetCoder().Code(forward[i - 1]) & mask,
