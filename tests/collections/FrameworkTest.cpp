@@ -54,6 +54,12 @@ TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjectsAndSkipNulls) {
   }
   EXPECT_EQ(destroyedBefore + 2, Item::_Destroyed);
   EXPECT_EQ(1, kept->GetRefCount());
+  TOVList live(TOVContainerNothingAtDelete);
+  kept->AddRef();
+  AppendAll(live, {kept, nullptr});
+  live.Destroy();
+  EXPECT_EQ(0, live.Size());
+  EXPECT_EQ(1, kept->GetRefCount());
   kept->Release();
 }
 
