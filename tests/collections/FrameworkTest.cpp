@@ -2,15 +2,12 @@
 #include "MORBaseUnknownCmpAddr.h"
 #include "MORBaseUnknownHashAddr.h"
 #include "TOVChildExtractorRfHndlr.h"
-#include "TOVContainersLink.h"
 #include "TOVCoupledConvertor.h"
-#include "TOVHashTable.h"
 #include "TOVHashTableRfHndlr.h"
 #include "TOVList.h"
 #include "TOVSortedVectorRfHndlr.h"
 
 #include <cstdint>
-#include <functional>
 
 using namespace coltest;
 
@@ -36,35 +33,40 @@ TEST(ContainerFrameworkDeathTest, DeletePolicyOutsideItsRangeStopsTheProcess) {
                "Invalid value -1 for the enum WhatToDoAtDelete");
 }
 
-TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjects) {
-  // Releasing: each object loses exactly one reference.
+TEST(ContainerFramework, DeletePoliciesReleaseOrDestroyTheObjectsAndSkipNulls) {
   Item* kept = new Item(1);
   kept->AddRef();
   {
     TOVVector v(TOVContainerReleaseAtDelete);
-    AppendAll(v, {kept, nullptr}); // null slots are skipped
+    AppendAll(v, {kept, nullptr});
   }
   EXPECT_EQ(1, kept->GetRefCount());
   // Destroying: deleted whatever their count; the list releases instead.
-  int destroyedBefore = Item::_Destroyed;
+  const int destroyedBefore = Item::_Destroyed;
   kept->AddRef();
   {
     TOVVector v(TOVContainerDestroyAtDelete);
-    v.Append(new Item(2));
+    AppendAll(v, {new Item(2), nullptr});
     TOVHashTable h(TOVContainerDestroyAtDelete, 0);
     h.Add(new Item(3), 0);
     TOVList l(TOVContainerDestroyAtDelete);
-    l.Append(kept);
+    AppendAll(l, {kept, nullptr});
   }
   EXPECT_EQ(destroyedBefore + 2, Item::_Destroyed);
+  EXPECT_EQ(1, kept->GetRefCount());
+  TOVList live(TOVContainerNothingAtDelete);
+  kept->AddRef();
+  AppendAll(live, {kept, nullptr});
+  live.Destroy();
+  EXPECT_EQ(0, live.Size());
   EXPECT_EQ(1, kept->GetRefCount());
   kept->Release();
 }
 
-TEST(ContainerFramework, AddressComparatorComparesWholeAddressesUnsigned) {
+TEST(ContainerFramework, AddressComparatorAndHashUseTheWholeAddress) {
   const MORBaseUnknownCmpAddr& cmp = MORBaseUnknownCmpAddr::GetGlobal();
-  // Addresses above 4 GiB are not truncated: they sort after every lower one.
-  struct {
+  // Unsigned, and addresses above 4 GiB are not truncated.
+  const struct {
     uintptr_t a, b;
     int result;
   } cases[] = {{0x10, 0x20, -1},
@@ -74,19 +76,13 @@ TEST(ContainerFramework, AddressComparatorComparesWholeAddressesUnsigned) {
                {0x100000000ull, 0xFFFFFFFFu, 1}};
   for (const auto& c : cases)
     EXPECT_EQ(c.result, cmp.CompareObjects(Address(c.a), Address(c.b))) << c.a;
-}
-
-TEST(ContainerFramework, AddressHashFoldsTheAddressThenMixesItsFourBytes) {
+  // The hash folds the two halves, then mixes the four bytes: for 0x01020304,
+  // ((4 * p ^ 3) * p ^ 2) * p ^ 1 modulo 2^32, p = 16777619.
   const MORBaseUnknownHashAddr& hash = MORBaseUnknownHashAddr::GetGlobal();
+  const uint32_t p = 16777619u;
+  EXPECT_EQ((((((4 * p) ^ 3u) * p) ^ 2u) * p) ^ 1u, hash.Code(Address(0x01020304u)));
   EXPECT_EQ(0u, hash.Code(Address(0)));
   EXPECT_EQ(1055306571u, hash.Code(Address(1)));
-  // 0x01020304: ((4 * p ^ 3) * p ^ 2) * p ^ 1 modulo 2^32, p = 16777619.
-  uint32_t p = 16777619u, h = 4;
-  h = (h * p) ^ 3u;
-  h = (h * p) ^ 2u;
-  h = (h * p) ^ 1u;
-  EXPECT_EQ(h, hash.Code(Address(0x01020304u)));
-  // High and low halves are folded together before the bytes are mixed.
   EXPECT_EQ(hash.Code(Address(3)), hash.Code(Address(0x200000001ull)));
   EXPECT_EQ(0u, hash.Code(Address(0x700000007ull)));
 }
@@ -96,12 +92,12 @@ TEST(ContainerFramework, ComparatorCompatibilityFollowsTheClassTree) {
   ItemCmpValueFiner finer;
   ItemCmpValueOther other;
   ItemCmpAnyOrder any;
-  EXPECT_EQ(1u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(base, base));
-  EXPECT_EQ(1u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(finer, base));
-  EXPECT_EQ(0u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(base, finer));
-  EXPECT_EQ(0u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(other, base));
-  // The second comparator may accept a first one of another class.
-  EXPECT_EQ(1u, TOVComparator::FirstCanBeUsedInSetSortedBySecond(base, any));
+  const auto usable = &TOVComparator::FirstCanBeUsedInSetSortedBySecond;
+  EXPECT_EQ(1u, usable(base, base));
+  EXPECT_EQ(1u, usable(finer, base));
+  EXPECT_EQ(0u, usable(base, finer));
+  EXPECT_EQ(0u, usable(other, base));
+  EXPECT_EQ(1u, usable(base, any)); // the second may accept a first of another class
 }
 
 TEST(ContainerFramework, CoupledConvertorChainsTheTwoAndPassesNullOn) {
@@ -117,21 +113,22 @@ TEST(ContainerFramework, CoupledConvertorChainsTheTwoAndPassesNullOn) {
 
 TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   Items x(2);
-  TOVVector a(TOVContainerNothingAtDelete), b(TOVContainerNothingAtDelete);
+  TOVVector a(TOVContainerNothingAtDelete), b(TOVContainerNothingAtDelete),
+      withNull(TOVContainerNothingAtDelete);
   TOVList list(TOVContainerNothingAtDelete);
-  EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, list));
+  const auto same = &TOVContainer::SetsContainSameObjects;
+  EXPECT_EQ(1u, same(a, list));
   AppendAll(a, {x[0], x[0]});
   AppendAll(b, {x[0], x[1]});
-  EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(a, b));
+  EXPECT_EQ(1u, same(a, b));
   list.Append(x[0]);
-  EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(list, b));
+  EXPECT_EQ(0u, same(list, b));
   list.Append(x[1]);
-  EXPECT_EQ(1u, TOVContainer::SetsContainSameObjects(list, b));
+  EXPECT_EQ(1u, same(list, b));
   // A null entry is compared like any object, not taken for the end.
-  TOVVector withNull(TOVContainerNothingAtDelete);
   AppendAll(withNull, {nullptr, x[0]});
-  EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(withNull, b));
-  EXPECT_EQ(0u, TOVContainer::SetsContainSameObjects(b, withNull));
+  EXPECT_EQ(0u, same(withNull, b));
+  EXPECT_EQ(0u, same(b, withNull));
 }
 
 TEST(ContainerFrameworkDeathTest, HandlerChecksTheClassOfTheObjectAndOfTheCopiedHandler) {

@@ -4,7 +4,6 @@
 #include "TOVList.h"
 #include "TOVOneWayIteratorOnInterval.h"
 #include "TOVOneWayIteratorOnOneObject.h"
-#include "TOVVector.h"
 #include "TOVVolatileIteratorOnPatternForContainer.h"
 #include "TOVVolatileOneWayIteratorForContainer.h"
 #include "TOVVolatileOneWayIteratorForIterator.h"
@@ -15,8 +14,8 @@ using namespace coltest;
 
 namespace {
 
-std::vector<int> VolatileValues(TOVVolatileOneWayIterator& it) {
-  std::vector<int> out;
+Ints VolatileValues(TOVVolatileOneWayIterator& it) {
+  Ints out;
   while (const MORBaseUnknown* obj = it.Next())
     out.push_back(ValueOf(obj));
   return out;
@@ -41,34 +40,30 @@ TEST(Iterators, ComparatorHandlesAreCountedAndAnEmptyOneMeansByAddress) {
   it->Release();
 }
 
-TEST(Iterators, OnIntervalYieldsCountObjectsFromFirst) {
+TEST(Iterators, OnIntervalAndOnOneObjectYieldTheirObjectsUntilArmedAgain) {
   Items x(5);
   TOVVector v(TOVContainerNothingAtDelete);
   x.AppendTo(v, 5);
   TOVOneWayIteratorOnInterval it(v, 1, 3);
-  EXPECT_EQ((std::vector<int>{1, 2, 3}), NextValues(it));
+  EXPECT_EQ((Ints{1, 2, 3}), NextValues(it));
   it.ToBegin();
-  EXPECT_EQ((std::vector<int>{1, 2, 3}), NextValues(it));
+  EXPECT_EQ((Ints{1, 2, 3}), NextValues(it));
   TOVOneWayIteratorOnInterval none(v, 1, 0), negative(v, 2, -4), beyond(v, 3, 10);
   EXPECT_TRUE(NextValues(none).empty() && NextValues(negative).empty());
-  EXPECT_EQ((std::vector<int>{3, 4}), NextValues(beyond));
-}
+  EXPECT_EQ((Ints{3, 4}), NextValues(beyond));
 
-TEST(Iterators, OnOneObjectYieldsItOnceUntilArmedAgain) {
-  Items x(2);
-  TOVOneWayIteratorOnOneObject it(x[0]);
-  EXPECT_EQ(x[0], it.Next());
-  EXPECT_EQ(nullptr, it.Next());
-  it.SetpObject(x[1]);
-  EXPECT_EQ(x[1], it.Next());
-  TOVVolatileOneWayIteratorOnOneObject v(x[0]);
+  TOVOneWayIteratorOnOneObject one(x[0]);
+  EXPECT_EQ(Ints{0}, NextValues(one));
+  one.SetpObject(x[1]);
+  EXPECT_EQ(x[1], one.Next());
+  TOVVolatileOneWayIteratorOnOneObject volatileOne(x[0]);
   const MORBaseUnknown* out = x[1];
-  EXPECT_EQ(0, v.Next(out));
+  EXPECT_EQ(0, volatileOne.Next(out));
   EXPECT_EQ(x[0], out);
-  EXPECT_EQ(0, v.Next(out));
+  EXPECT_EQ(0, volatileOne.Next(out));
   EXPECT_EQ(nullptr, out);
-  v.SetpObject(x[1]);
-  EXPECT_EQ(x[1], v.Next());
+  volatileOne.SetpObject(x[1]);
+  EXPECT_EQ(x[1], volatileOne.Next());
 }
 
 TEST(Iterators, VolatileIteratorsConvertAndNeverConvertTheEnd) {
@@ -77,24 +72,21 @@ TEST(Iterators, VolatileIteratorsConvertAndNeverConvertTheEnd) {
   AppendAll(v, {x[1], x[2]});
   ItemTimesTen conv;
   TOVVolatileOneWayIteratorForContainer forContainer(v, &conv);
-  EXPECT_EQ((std::vector<int>{10, 20}), VolatileValues(forContainer));
+  EXPECT_EQ((Ints{10, 20}), VolatileValues(forContainer));
   EXPECT_EQ(2, conv._Calls);
   const MORBaseUnknown* out = x[0];
   EXPECT_EQ(0, forContainer.Next(out)); // exhausted: no restart
   EXPECT_EQ(nullptr, out);
-
   TOVVolatileOneWayIteratorForContainer plain(v, nullptr);
-  EXPECT_EQ((std::vector<int>{1, 2}), VolatileValues(plain));
-
+  EXPECT_EQ((Ints{1, 2}), VolatileValues(plain));
   TOVIterator* source = v.MakeIterator(nullptr);
   TOVVolatileOneWayIteratorForIterator forIterator(*source, &conv);
-  EXPECT_EQ((std::vector<int>{10, 20}), VolatileValues(forIterator));
+  EXPECT_EQ((Ints{10, 20}), VolatileValues(forIterator));
   source->Release();
-
   ItemTimesTen again;
   TOVVolatileOneWayIteratorOnOneObject one(x[2]);
   TOVVolatileOneWayIteratorWithConvertor twice(one, again);
-  EXPECT_EQ(std::vector<int>{20}, VolatileValues(twice));
+  EXPECT_EQ(Ints{20}, VolatileValues(twice));
   EXPECT_EQ(1, again._Calls);
 }
 
@@ -103,19 +95,16 @@ TEST(IteratorsDeathTest, OnPatternForContainerRestartsOnEachGoToFirst) {
   Item twin(1);
   TOVList list(TOVContainerNothingAtDelete);
   AppendAll(list, {x[1], x[2], &twin});
-  ItemCmpValue byValue;
   TOVVolatileIteratorOnPatternForContainer byAddress(list, nullptr, nullptr);
   EXPECT_FATAL(byAddress.Next(), "GoToFirst() must be called before");
   byAddress.GoToFirst(x[1]);
-  EXPECT_EQ(x[1], byAddress.Next());
-  EXPECT_EQ(nullptr, byAddress.Next());
-
+  EXPECT_EQ(Ints{1}, VolatileValues(byAddress));
   ItemTimesTen conv;
-  TOVVolatileIteratorOnPatternForContainer it(list, &byValue, &conv);
+  TOVVolatileIteratorOnPatternForContainer it(list, &ValueCmp(), &conv);
   it.GoToFirst(x[1]);
-  EXPECT_EQ((std::vector<int>{10, 10}), VolatileValues(it));
+  EXPECT_EQ((Ints{10, 10}), VolatileValues(it));
   it.GoToFirst(x[2]);
-  EXPECT_EQ(std::vector<int>{20}, VolatileValues(it));
+  EXPECT_EQ(Ints{20}, VolatileValues(it));
 }
 
 TEST(IteratorsDeathTest, WithAllHandlersKeepsEverythingAliveAndRefusesChanges) {
@@ -130,9 +119,8 @@ TEST(IteratorsDeathTest, WithAllHandlersKeepsEverythingAliveAndRefusesChanges) {
       new TOVIteratorWithAllRfHndlr(v->LookupAll(pattern, *cmp), hv, hp, hc);
   EXPECT_EQ(2, v->GetRefCount());
   EXPECT_EQ(2, cmp->GetRefCount());
-  EXPECT_EQ(pattern, all->Next());
-  EXPECT_EQ(nullptr, all->Next());
-  EXPECT_EQ(pattern, all->Previous());
+  EXPECT_THAT((Objects{all->Next(), all->Next(), all->Previous()}),
+              ElementsAre(pattern, nullptr, pattern));
   EXPECT_EQ(cmp, &all->GetComparator());
   EXPECT_FATAL(all->SetPattern(nullptr), "SetPattern() is prohibited here");
   EXPECT_FATAL(all->SetComparator(*cmp), "SetComparator() is prohibited here");
@@ -147,16 +135,13 @@ TEST(IteratorsDeathTest, WithAllHandlersChecksWhatItIsGiven) {
   ItemCmpValue cmp;
   TOVContainerRfHndlr noContainer;
   MORBaseUnknownRfHndlr onX0(TOVRfHndlrAddRef, x[0]), onX1(TOVRfHndlrAddRef, x[1]);
-  TOVComparatorRfHndlr other(TOVRfHndlrNoAddRef, new ItemCmpValue);
-  EXPECT_FATAL(TOVIteratorWithAllRfHndlr(nullptr, noContainer, onX0, TOVComparatorRfHndlr()),
-               "pIterator == NULL");
+  TOVComparatorRfHndlr other(TOVRfHndlrNoAddRef, new ItemCmpValue), none;
+  EXPECT_FATAL(TOVIteratorWithAllRfHndlr(nullptr, noContainer, onX0, none), "pIterator == NULL");
   TOVIterator* it = v.LookupAll(x[0], cmp);
   EXPECT_FATAL(TOVIteratorWithAllRfHndlr(it, noContainer, onX0, other), "Wrong comparator");
-  EXPECT_FATAL(TOVIteratorWithAllRfHndlr(it, noContainer, onX1, TOVComparatorRfHndlr()),
-               "Wrong Pattern");
+  EXPECT_FATAL(TOVIteratorWithAllRfHndlr(it, noContainer, onX1, none), "Wrong Pattern");
   // An empty comparator handle passes the comparator check.
-  TOVIteratorWithAllRfHndlr* all =
-      new TOVIteratorWithAllRfHndlr(it, noContainer, onX0, TOVComparatorRfHndlr());
+  TOVIteratorWithAllRfHndlr* all = new TOVIteratorWithAllRfHndlr(it, noContainer, onX0, none);
   EXPECT_EQ(&cmp, &all->GetComparator());
   all->SetHComparator(other);
   EXPECT_EQ(other.Get(), &all->GetComparator());

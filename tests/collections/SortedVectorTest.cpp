@@ -3,12 +3,11 @@
 #include "TOVVectorCursor.h"
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <thread>
 
 using namespace coltest;
-
-using Ints = std::vector<int>;
 
 namespace {
 
@@ -42,33 +41,30 @@ TEST(SortedVector, AddingUnsortsSortingSortsAndSearchesBisect) {
 }
 
 TEST(SortedVector, BisectionFindsTheEdgesOfARunOfEqualObjects) {
-  ItemCmpValue cmp;
-  TOVSortedVector v(cmp, TOVContainerDestroyAtDelete);
+  TOVSortedVector v(ValueCmp(), TOVContainerDestroyAtDelete);
   Fill(v, {1, 3, 3, 3, 5});
   v.SetIsSorted(1, 1);
-  Item three(3), four(4);
+  Item three(3), four(4), lone(3);
   EXPECT_EQ(v[1], v.LookupOne(&three));
-  EXPECT_EQ((std::vector<MORBaseUnknown*>{v[1], v[2], v[3]}), Drain(v.LookupAll(&three)));
+  EXPECT_EQ((Objects{v[1], v[2], v[3]}), Drain(v.LookupAll(&three)));
   EXPECT_TRUE(Drain(v.LookupAll(&four)).empty());
   // Walking backward from the end stops first on the last of the run.
   TOVIterator* back = v.LookupAll(&three);
   back->ToEnd();
-  for (int i : {3, 2, 1})
-    EXPECT_EQ(v[i], back->Previous());
-  EXPECT_EQ(nullptr, back->Previous());
+  EXPECT_THAT((Objects{back->Previous(), back->Previous(), back->Previous(), back->Previous()}),
+              ElementsAre(v[3], v[2], v[1], nullptr));
   back->Release();
   // From a cursor, the walk never goes back before it.
   TOVVectorCursor atSecond(2);
-  EXPECT_EQ((std::vector<MORBaseUnknown*>{v[3]}), Drain(v.LookupAll(&atSecond, &three)));
+  EXPECT_EQ(Objects{v[3]}, Drain(v.LookupAll(&atSecond, &three)));
   // Identity search bisects too and finds the very object inside the run.
   EXPECT_EQ(1u, v.Contains(v[3]));
-  Item lone(3);
   EXPECT_EQ(0u, v.Contains(&lone));
 }
 
 TEST(SortedVectorDeathTest, DeclaringTheOrderIsCheckedOnRequest) {
-  ItemCmpValue cmp;
-  TOVSortedVector v(cmp, TOVContainerDestroyAtDelete);
+  TOVSortedVector v(ValueCmp(), TOVContainerDestroyAtDelete),
+      one(ValueCmp(), TOVContainerDestroyAtDelete);
   Fill(v, {1, 3, 2});
   EXPECT_FATAL(v.SetIsSorted(1, 1), "The vector isn't sorted");
   v.SetIsSorted(1, 0);
@@ -77,36 +73,32 @@ TEST(SortedVectorDeathTest, DeclaringTheOrderIsCheckedOnRequest) {
   EXPECT_EQ(nullptr, v.LookupOne(&two)); // the declared order is trusted
   v.SetIsSorted(0, 1);
   EXPECT_EQ(2, ValueOf(v.LookupOne(&two)));
-  TOVSortedVector one(cmp, TOVContainerDestroyAtDelete);
   Fill(one, {4});
   one.SetIsSorted(0, 0);
   EXPECT_EQ(1u, one.IsSorted());
 }
 
 TEST(SortedVector, ChangingTheComparatorKeepsTheOrderOnlyForACompatibleOne) {
-  ItemCmpValue cmp;
   ItemCmpValueFiner finer;
   ItemCmpValueOther other;
-  TOVSortedVector v(cmp, TOVContainerDestroyAtDelete);
+  TOVSortedVector v(ValueCmp(), TOVContainerDestroyAtDelete);
   Fill(v, {2, 1});
   v.Sort();
   v.SetComparator(finer);
   EXPECT_EQ(1u, v.IsSorted());
   EXPECT_EQ(1u, v.SearchUsesSort(finer));
-  EXPECT_EQ(0u, v.SearchUsesSort(cmp));
+  EXPECT_EQ(0u, v.SearchUsesSort(ValueCmp()));
   v.SetComparator(other);
   EXPECT_EQ(0u, v.IsSorted());
   EXPECT_EQ(0u, v.SearchUsesSort());
 }
 
 TEST(SortedVector, EveryChangeOfContentsUnsortsAndClearingSorts) {
-  ItemCmpValue cmp;
   Items x(3);
-  TOVSortedVector v(cmp, TOVContainerNothingAtDelete);
+  TOVSortedVector v(ValueCmp(), TOVContainerNothingAtDelete);
   auto unsorts = [&](auto change) {
     v.Clear(0);
-    v.Append(x[1]);
-    v.Append(x[2]);
+    AppendAll(v, {x[1], x[2]});
     v.SetIsSorted(1, 1);
     change();
     return v.IsSorted() == 0;
@@ -160,7 +152,7 @@ TEST(SortedVector, SortingOnTwoThreadsAtOnceKeepsEachOrder) {
       v.Add(new Item(descending ? -static_cast<int>(random() % 1000) : random() % 1000), 0);
     *ok = true;
     for (int round = 0; round < 30 && *ok; ++round) {
-      std::vector<MORBaseUnknown*> shuffled;
+      Objects shuffled;
       for (int i = 0; i < v.Size(); ++i)
         shuffled.push_back(v[i]);
       std::shuffle(shuffled.begin(), shuffled.end(), random);
@@ -177,8 +169,7 @@ TEST(SortedVector, SortingOnTwoThreadsAtOnceKeepsEachOrder) {
   std::thread a(work, false, &first), b(work, true, &second);
   a.join();
   b.join();
-  EXPECT_TRUE(first);
-  EXPECT_TRUE(second);
+  EXPECT_TRUE(first && second);
 }
 
 TEST(SortedVector, SortingSurvivesAnInconsistentComparator) {
@@ -194,9 +185,8 @@ TEST(SortedVector, SortingSurvivesAnInconsistentComparator) {
   for (int i = 0; i < 3000; ++i)
     v.Add(new Item(i), 0);
   v.Sort();
-  std::vector<int> seen = Values(v);
+  Ints seen = Values(v), expected(3000);
   std::sort(seen.begin(), seen.end());
-  ASSERT_EQ(3000u, seen.size());
-  for (int i = 0; i < 3000; ++i)
-    ASSERT_EQ(i, seen[i]);
+  std::iota(expected.begin(), expected.end(), 0);
+  EXPECT_EQ(expected, seen);
 }

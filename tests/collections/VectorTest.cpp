@@ -1,12 +1,9 @@
 #include "CollectionsTestSupport.h"
-#include "TOVContainersLink.h"
 #include "TOVVector.h"
 #include "TOVVectorCursor.h"
 #include "TOVVectorIterator.h"
 
 using namespace coltest;
-
-using Ints = std::vector<int>;
 
 TEST(VectorDeathTest, GrowsByDoublingPlusEightAndSetBeyondTheEndFillsWithNull) {
   Items x(2);
@@ -51,9 +48,8 @@ TEST(VectorDeathTest, InsertRemoveReplaceAndExtract) {
   EXPECT_EQ(0u, v.Remove(x[0], 1));
   EXPECT_EQ(1u, v.Replace(x[3], x[1], 0));
   EXPECT_EQ((Ints{1, 2, 1}), Values(v));
-  EXPECT_EQ(x[1], v.ExtractFirst());
-  EXPECT_EQ(x[1], v.ExtractLast());
-  EXPECT_EQ(x[2], v.Last());
+  EXPECT_THAT((Objects{v.ExtractFirst(), v.ExtractLast(), v.Last()}),
+              ElementsAre(x[1], x[1], x[2]));
   v.Clear(0);
   EXPECT_EQ(nullptr, v.ExtractFirst());
   EXPECT_EQ(nullptr, v.Last());
@@ -101,17 +97,13 @@ TEST(VectorDeathTest, CursorOperationsAdjustTheCursorSoAForwardWalkGoesOn) {
 TEST(VectorDeathTest, IteratorSearchesBothWaysWithAPattern) {
   Items x(3);
   Item twin(1);
-  ItemCmpValue byValue;
   TOVVector v(TOVContainerNothingAtDelete);
   AppendAll(v, {x[1], x[0], &twin, x[2]});
-  EXPECT_EQ(x[1], v.LookupOne(&twin, byValue));
-  TOVIterator* it = v.LookupAll(&twin, byValue);
-  EXPECT_EQ((std::vector<MORBaseUnknown*>{x[1], &twin}),
-            (std::vector<MORBaseUnknown*>{it->Next(), it->Next()}));
-  EXPECT_EQ(nullptr, it->Next());
-  EXPECT_EQ(&twin, it->Previous());
-  EXPECT_EQ(x[1], it->Previous());
-  EXPECT_EQ(nullptr, it->Previous());
+  EXPECT_EQ(x[1], v.LookupOne(&twin, ValueCmp()));
+  TOVIterator* it = v.LookupAll(&twin, ValueCmp());
+  EXPECT_THAT(
+      (Objects{it->Next(), it->Next(), it->Next(), it->Previous(), it->Previous(), it->Previous()}),
+      ElementsAre(x[1], &twin, nullptr, &twin, x[1], nullptr));
   it->SetPattern(x[2]);
   EXPECT_EQ(x[2], it->Next());
   it->SetWithPattern(0);
@@ -125,11 +117,8 @@ TEST(VectorDeathTest, IteratorSearchesBothWaysWithAPattern) {
 
 TEST(VectorDeathTest, LinkedVectorTellsOnPositionalOperationsButNotOnExtract) {
   Items x(3);
-  TOVContainersLink* link = new TOVContainersLink;
   TOVVector v(TOVContainerNothingAtDelete), watcher(TOVContainerNothingAtDelete);
-  link->AddContainer(&v);
-  link->AddContainer(&watcher);
-  link->Release();
+  LinkAll({&v, &watcher});
   v.Append(x[0]);
   v.Insert(x[1], 0);
   EXPECT_EQ((Ints{0, 1}), Values(watcher));

@@ -13,23 +13,35 @@ public:
   using TOVExecGraphBuilder::InitRankAndSetLastParentStep;
 };
 
+namespace {
+
+TOVExecGraphStepRfHndlr NewStep() {
+  return TOVExecGraphStepRfHndlr(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+}
+
+/// The fatal message of a comparator given an object of neither of its two classes.
+std::string Neither(int arg, const char* first, const char* second, const char* given) {
+  return "pObj" + std::to_string(arg) + " is neither an " + first + " nor an " + second +
+         " but a " + given;
+}
+
+} // namespace
+
 TEST(ExecGraphStep, OverridesFormChainsThatNodesFollowAndRanksOnlyGrow) {
   TOVExecGraphNode a, b;
-  TOVExecGraphStepRfHndlr own = a.GetHStep();
-  TOVExecGraphStepRfHndlr target(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  TOVExecGraphStepRfHndlr own = a.GetHStep(), target = NewStep(), last = NewStep(),
+                          other = NewStep();
   a.OverrideHStep(target);
   EXPECT_EQ(own->GetHOverride().Get(), target.Get());
   EXPECT_EQ(a.GetHStep().Get(), target.Get());
-  // b's step overridden by a's, then a's by a new one: b follows the whole chain.
+  // b's step overridden by a's, then a's by a new one: b follows the whole chain, also
+  // once its handler is moved to the end of the chain (which releases the steps between).
   b.OverrideHStep(a.GetHStep());
-  TOVExecGraphStepRfHndlr last(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
   target->SetHOverride(last);
   EXPECT_EQ(b.GetHStep().Get(), last.Get());
   EXPECT_EQ(b.GetHStepWithReinit().Get(), last.Get());
   EXPECT_EQ(b.GetHStep().Get(), last.Get());
-  // Replacing an override is allowed.
-  TOVExecGraphStepRfHndlr other(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
-  target->SetHOverride(other);
+  target->SetHOverride(other); // replacing an override is allowed
   EXPECT_EQ(a.GetHStep().Get(), other.Get());
   // Init gives a fresh step and build step 0.
   a.SetBuildStep(2);
@@ -37,7 +49,6 @@ TEST(ExecGraphStep, OverridesFormChainsThatNodesFollowAndRanksOnlyGrow) {
   EXPECT_EQ(a.GetBuildStep(), 0);
   EXPECT_EQ(a.GetHStep()->GetHOverride().Get(), nullptr);
   EXPECT_NE(a.GetHStep().Get(), other.Get());
-
   EXPECT_EQ(last->GetRank(), 0);
   last->SetRankIfGreater(3);
   last->SetRankIfGreater(2);
@@ -45,12 +56,10 @@ TEST(ExecGraphStep, OverridesFormChainsThatNodesFollowAndRanksOnlyGrow) {
 }
 
 TEST(ExecGraphStepDeathTest, InvalidOverridesStop) {
-  TOVExecGraphStepRfHndlr s(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
-  TOVExecGraphStepRfHndlr t(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
-  TOVExecGraphStepRfHndlr u(TOVRfHndlrNoAddRef, new TOVExecGraphStep);
+  TOVExecGraphStepRfHndlr s = NewStep(), t = NewStep();
   EXPECT_FATAL(s->SetHOverride(s), "The step can't override itself");
   EXPECT_FATAL(s->SetHOverride(TOVExecGraphStepRfHndlr()), "An override must be defined");
-  t->SetHOverride(u);
+  t->SetHOverride(NewStep());
   EXPECT_FATAL(s->SetHOverride(t), "An override can't be overriden");
 }
 
@@ -62,8 +71,7 @@ TEST(ExecGraphComparators, NodesCompareByEffectiveStepAndLinksByParent) {
   b.OverrideHStep(a.GetHStep());
   EXPECT_EQ(byStep.CompareObjects(&a, &b), 0);
 
-  TOVExecGraphNodeLink ab(&a, b), root(nullptr, a);
-  TOVExecGraphNodeLink copy(ab);
+  TOVExecGraphNodeLink ab(&a, b), root(nullptr, a), copy(ab);
   copy = root;
   EXPECT_EQ(copy.GetParentNode(), nullptr);
   EXPECT_EQ(&copy.GetNode(), &a);
@@ -83,8 +91,7 @@ TEST(ExecGraphComparators, NodesCompareByEffectiveStepAndLinksByParent) {
 
 TEST(ExecGraphComparators, StepLinksCompareAndHashOnBothSteps) {
   TOVExecGraphStep steps[2];
-  TOVExecGraphStep* lo = &steps[0];
-  TOVExecGraphStep* hi = &steps[1];
+  TOVExecGraphStep *lo = &steps[0], *hi = &steps[1];
   TOVExecGraphStepLink a(lo, *hi), b(lo, *hi), c(hi, *lo), d(lo, *lo), root(nullptr, *hi);
   const auto& cmp = TOVExecGraphStepLinkCmpParentStepStep::GetGlobal();
   EXPECT_EQ(cmp.CompareObjects(&a, &b), 0);
@@ -108,30 +115,22 @@ TEST(ExecGraphComparatorsDeathTest, NullsAndForeignClassesStop) {
   TOVExecGraphStep s;
   TOVExecGraphStepLink link(nullptr, s);
   TOVString foreign("x");
-  EXPECT_FATAL(TOVExecGraphNodeCmpStep::GetGlobal().CompareObjects(&n, nullptr),
-               "pObj1 == NULL OR pObj2 == NULL");
-  EXPECT_FATAL(TOVExecGraphNodeCmpStep::GetGlobal().CompareObjects(&foreign, &n),
-               "pObj1 is neither an TOVExecGraphNode nor an TOVExecGraphStep but a TOVString");
-  EXPECT_FATAL(TOVExecGraphNodeCmpStep::GetGlobal().CompareObjects(&n, &link),
-               "pObj2 is neither an TOVExecGraphNode nor an TOVExecGraphStep but a "
-               "TOVExecGraphStepLink");
-  EXPECT_FATAL(TOVExecGraphNodeLinkCmpParentNode::GetGlobal().CompareObjects(&s, &n),
-               "pObj1 is neither an TOVExecGraphNodeLink nor an TOVExecGraphNode but a "
-               "TOVExecGraphStep");
-  EXPECT_FATAL(TOVExecGraphNodeLinkCmpParentNode::GetGlobal().CompareObjects(&n, &foreign),
-               "pObj2 is neither an TOVExecGraphNodeLink nor an TOVExecGraphNode but a "
-               "TOVString");
-  EXPECT_FATAL(TOVExecGraphStepLinkCmpParentStep::GetGlobal().CompareObjects(&n, &s),
-               "pObj1 is neither an TOVExecGraphStepLink nor an TOVExecGraphStep but a "
-               "TOVExecGraphNode");
-  EXPECT_FATAL(TOVExecGraphStepLinkCmpParentStep::GetGlobal().CompareObjects(&s, &foreign),
-               "pObj2 is neither an TOVExecGraphStepLink nor an TOVExecGraphStep but a "
-               "TOVString");
+  const auto& byStep = TOVExecGraphNodeCmpStep::GetGlobal();
+  const auto& byParentNode = TOVExecGraphNodeLinkCmpParentNode::GetGlobal();
+  const auto& byParentStep = TOVExecGraphStepLinkCmpParentStep::GetGlobal();
+  const char *node = "TOVExecGraphNode", *step = "TOVExecGraphStep";
+  const char *nodeLink = "TOVExecGraphNodeLink", *stepLink = "TOVExecGraphStepLink";
+  EXPECT_FATAL(byStep.CompareObjects(&n, nullptr), "pObj1 == NULL OR pObj2 == NULL");
+  EXPECT_FATAL(byStep.CompareObjects(&foreign, &n), Neither(1, node, step, "TOVString"));
+  EXPECT_FATAL(byStep.CompareObjects(&n, &link), Neither(2, node, step, stepLink));
+  EXPECT_FATAL(byParentNode.CompareObjects(&s, &n), Neither(1, nodeLink, node, step));
+  EXPECT_FATAL(byParentNode.CompareObjects(&n, &foreign), Neither(2, nodeLink, node, "TOVString"));
+  EXPECT_FATAL(byParentStep.CompareObjects(&n, &s), Neither(1, stepLink, step, node));
+  EXPECT_FATAL(byParentStep.CompareObjects(&s, &foreign), Neither(2, stepLink, step, "TOVString"));
   EXPECT_FATAL(TOVExecGraphStepLinkCmpParentStepStep::GetGlobal().CompareObjects(nullptr, &link),
                "pObj1 == NULL OR pObj2 == NULL");
   EXPECT_FATAL(TOVExecGraphStepLinkHashParentStepStep::GetGlobal().Code(nullptr), "pObj1 == NULL");
-  EXPECT_DEATH(TOVExecGraphStepLinkHashParentStepStep::GetGlobal().Code(&s),
-               "TOVExecGraphStepLink");
+  EXPECT_DEATH(TOVExecGraphStepLinkHashParentStepStep::GetGlobal().Code(&s), stepLink);
 }
 
 TEST(ExecGraphBuilder, StepsAreRankedByTheLongestPathBelowTheParentThatRanksThem) {
@@ -189,14 +188,12 @@ TEST(ExecGraphBuilder, StepsAreRankedByTheLongestPathBelowTheParentThatRanksThem
     for (const auto& [node, parent] : c.parents)
       EXPECT_EQ(g.Step(node)->GetParentStep(), parent < 0 ? nullptr : g.Step(parent)) << node;
   }
-}
-
-TEST(ExecGraphBuilder, ACycleTakesTheStepOfItsFirstNodeOnTheWalk) {
-  TestGraph g(3, {{0, 1}, {1, 2}, {2, 0}});
-  g.Build();
+  // A cycle takes the step of its first node on the walk.
+  TestGraph cycle(3, {{0, 1}, {1, 2}, {2, 0}});
+  cycle.Build();
   for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(g.Node(i).GetBuildStep(), 2);
-  EXPECT_EQ(g.Node(0).GetHStepWithReinit().Get(), g.Step(2));
+    EXPECT_EQ(cycle.Node(i).GetBuildStep(), 2);
+  EXPECT_EQ(cycle.Node(0).GetHStepWithReinit().Get(), cycle.Step(2));
 }
 
 TEST(ExecGraphBuilder, ANodePathBetweenNodesOfOneStepJoinsThatStep) {
@@ -225,7 +222,6 @@ TEST(ExecGraphBuilder, LaddersChainsAndLongCyclesAreBuiltInLinearTimeWithoutRecu
   ladder.Build();
   EXPECT_EQ(ladder.Rank(2 * layers - 1), layers);
   EXPECT_EQ(ladder.Rank(1), 1);
-
   // The chain of a million nodes is timed in bench_ExecGraphBench; a quadratic walk
   // would already take minutes here.
   const int n = 150000;
@@ -263,20 +259,17 @@ TEST(ExecGraphBuilderDeathTest, PreconditionsStop) {
   EXPECT_FATAL(
       TOVExecGraphBuilder::Build(unsorted._Nodes, unsorted._NodeLinks, unsorted._StepLinks),
       "NodeLinkSVParentNode must be sorted by TOVExecGraphNodeLinkCmpParentNode");
-
   TestGraph full(1);
   TOVExecGraphStep s;
   full._StepLinks.Add(new TOVExecGraphStepLink(nullptr, s), 1);
   EXPECT_FATAL(full.Build(), "StepLinkSVParentStep must be empty");
-
-  TestGraph byBothSteps;
+  TestGraph none;
   TOVSortedVector wrong(TOVExecGraphStepLinkCmpParentStepStep::GetGlobal(),
                         TOVContainerNothingAtDelete);
-  byBothSteps._NodeLinks.Sort();
-  EXPECT_FATAL(TOVExecGraphBuilder::Build(byBothSteps._Nodes, byBothSteps._NodeLinks, wrong),
+  none._NodeLinks.Sort();
+  EXPECT_FATAL(TOVExecGraphBuilder::Build(none._Nodes, none._NodeLinks, wrong),
                "The comparator of StepLinkSVParentStep = TOVExecGraphStepLinkCmpParentStepStep "
                "refuses the comparator TOVExecGraphStepLinkCmpParentStep");
-
   // A second build needs Init on every node first.
   TestGraph twice(2, {{0, 1}});
   twice.Build();
@@ -287,18 +280,24 @@ TEST(ExecGraphBuilderDeathTest, PreconditionsStop) {
   twice.Build();
   EXPECT_EQ(twice.StepLinks(), (Links{{-1, 0}, {0, 1}}));
   EXPECT_EQ(twice.Rank(1), 2);
+  // Unexpected build steps.
+  TestGraph g(2, {{0, 1}});
+  g.Node(1).SetBuildStep(5);
+  EXPECT_FATAL(g.Build(), "BuildStep should be 0 or 1, and it's equal to 5");
+  TestGraph h(1);
+  TOVHashTable a(TOVContainerNothingAtDelete, 8), b(TOVContainerNothingAtDelete, 8),
+      c(TOVContainerNothingAtDelete, 8);
+  EXPECT_FATAL(OpenBuilder::AnalyzeSteps(h.Node(0), h._NodeLinks, h._StepLinks, a, b, c),
+               "BuildStep should be 1 or 2, and it's equal to 0");
 }
 
-TEST(ExecGraphBuilderDeathTest, StepsThatAreEachOthersParentLeaveNoRoot) {
+TEST(ExecGraphBuilderDeathTest, StepsSharedBeforeTheBuildThatLinkEachOtherInACycleAreRefused) {
   // 0 -> 1 and 2 -> 3, with 0 and 3 sharing a step and 1 and 2 another: two steps,
-  // each the parent of the other.
-  TestGraph g(4, {{0, 1}, {2, 3}});
-  g.Node(3).OverrideHStep(g.Node(0).GetHStep());
-  g.Node(2).OverrideHStep(g.Node(1).GetHStep());
-  EXPECT_FATAL(g.Build(), "No root step found");
-}
-
-TEST(ExecGraphBuilderDeathTest, SharedStepsLinkingEachOtherInACycleAreRefused) {
+  // each the parent of the other, and no root.
+  TestGraph noRoot(4, {{0, 1}, {2, 3}});
+  noRoot.Node(3).OverrideHStep(noRoot.Node(0).GetHStep());
+  noRoot.Node(2).OverrideHStep(noRoot.Node(1).GetHStep());
+  EXPECT_FATAL(noRoot.Build(), "No root step found");
   // R -> X1 -> Y1 and Y2 -> X2, with X1 and X2 sharing a step and Y1 and Y2 another: no
   // node path goes from a step back to it, yet the two steps are each other's parent.
   enum { R, X1, Y1, Y2, X2 };
@@ -306,16 +305,4 @@ TEST(ExecGraphBuilderDeathTest, SharedStepsLinkingEachOtherInACycleAreRefused) {
   g.Node(X2).OverrideHStep(g.Node(X1).GetHStep());
   g.Node(Y2).OverrideHStep(g.Node(Y1).GetHStep());
   EXPECT_FATAL(g.Build(), "The steps shared before Build() link each other in a cycle");
-}
-
-TEST(ExecGraphBuilderDeathTest, UnexpectedBuildStepsStop) {
-  TestGraph g(2, {{0, 1}});
-  g.Node(1).SetBuildStep(5);
-  EXPECT_FATAL(g.Build(), "BuildStep should be 0 or 1, and it's equal to 5");
-
-  TestGraph h(1);
-  TOVHashTable a(TOVContainerNothingAtDelete, 8), b(TOVContainerNothingAtDelete, 8),
-      c(TOVContainerNothingAtDelete, 8);
-  EXPECT_FATAL(OpenBuilder::AnalyzeSteps(h.Node(0), h._NodeLinks, h._StepLinks, a, b, c),
-               "BuildStep should be 1 or 2, and it's equal to 0");
 }

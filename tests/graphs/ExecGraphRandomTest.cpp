@@ -36,6 +36,10 @@ std::vector<int> StepNumbers(const TestGraph& g, std::map<const TOVExecGraphStep
   return steps;
 }
 
+const TOVExecGraphStepLink& StepLink(const TestGraph& g, int i) {
+  return *static_cast<const TOVExecGraphStepLink*>(g._StepLinks[i]);
+}
+
 /// Builds n nodes with links, node b given the step of node a for each shared pair (a,
 /// b) first; then tells "built" on the error stream when the nodes of each cycle share a
 /// step and each step ranks below its parents, and ends the process.
@@ -52,10 +56,9 @@ std::vector<int> StepNumbers(const TestGraph& g, std::map<const TOVExecGraphStep
   for (auto [p, c] : links)
     sound &= component[p] != component[c] || step[p] == step[c];
   for (int i = 0; i < g._StepLinks.Size(); ++i) {
-    const auto* link = static_cast<const TOVExecGraphStepLink*>(g._StepLinks[i]);
-    const TOVExecGraphStep* parent = link->GetParentStep();
-    sound &= link->GetStep().GetRank() >= 1;
-    sound &= parent == nullptr || link->GetStep().GetRank() > parent->GetRank();
+    const TOVExecGraphStep* parent = StepLink(g, i).GetParentStep();
+    const int rank = StepLink(g, i).GetStep().GetRank();
+    sound &= rank >= 1 && (parent == nullptr || rank > parent->GetRank());
   }
   std::fputs(sound ? "built" : "unsound", stderr);
   std::exit(0);
@@ -73,7 +76,6 @@ TEST(ExecGraphBuilderRandom, StepsAreTheComponentsLinksTheCondensationRanksTheLo
     TestGraph g(n, links);
     g.Build();
     const tovmodel::Condensation model = tovmodel::Condense(n, links);
-
     // Same partition: nodes share a step exactly when they share a component.
     std::map<const TOVExecGraphStep*, int> number;
     const std::vector<int> step = StepNumbers(g, number);
@@ -84,29 +86,24 @@ TEST(ExecGraphBuilderRandom, StepsAreTheComponentsLinksTheCondensationRanksTheLo
       ASSERT_EQ(componentOf[step[v]], model.component[v]) << "node " << v;
     }
     ASSERT_EQ(static_cast<int>(number.size()), model.count);
-
+    auto component = [&](const TOVExecGraphStep* s) { return componentOf[number.at(s)]; };
     // One link per pair of components, one root link per component without parent.
     Edges built;
-    std::vector<int> roots, expectedRoots;
+    std::set<int> roots, expectedRoots;
     for (int i = 0; i < g._StepLinks.Size(); ++i) {
-      const auto* link = static_cast<const TOVExecGraphStepLink*>(g._StepLinks[i]);
-      const int c = componentOf[number.at(&link->GetStep())];
-      if (link->GetParentStep() == nullptr)
-        roots.push_back(c);
+      const TOVExecGraphStepLink& link = StepLink(g, i);
+      if (link.GetParentStep() == nullptr)
+        EXPECT_TRUE(roots.insert(component(&link.GetStep())).second);
       else
-        built.emplace_back(componentOf[number.at(link->GetParentStep())], c);
+        built.emplace_back(component(link.GetParentStep()), component(&link.GetStep()));
     }
     std::sort(built.begin(), built.end());
     EXPECT_EQ(built, model.edges);
-    std::set<int> children;
-    for (auto [p, c] : model.edges)
-      children.insert(c);
     for (int c = 0; c < model.count; ++c)
-      if (children.count(c) == 0)
-        expectedRoots.push_back(c);
-    std::sort(roots.begin(), roots.end());
+      expectedRoots.insert(c);
+    for (auto [p, c] : model.edges)
+      expectedRoots.erase(c);
     EXPECT_EQ(roots, expectedRoots);
-
     // Ranks, and a parent step through which each step gets its rank.
     for (auto [s, k] : number) {
       const int c = componentOf[k];
@@ -114,7 +111,7 @@ TEST(ExecGraphBuilderRandom, StepsAreTheComponentsLinksTheCondensationRanksTheLo
       if (s->GetParentStep() == nullptr) {
         EXPECT_EQ(model.rank[c], 1);
       } else {
-        const int p = componentOf[number.at(s->GetParentStep())];
+        const int p = component(s->GetParentStep());
         EXPECT_TRUE(std::binary_search(model.edges.begin(), model.edges.end(), std::pair(p, c)));
         EXPECT_EQ(model.rank[p] + 1, model.rank[c]);
       }
@@ -132,10 +129,11 @@ TEST(ExecGraphBuilderRandomDeathTest, SharedStepsEitherRefuseOrGiveAcyclicRanked
   for (int round = 0; round < 60; ++round) {
     const int n = 4 + static_cast<int>(random() % 24);
     const Edges links = RandomLinks(random, n, n + static_cast<int>(random() % (2 * n)));
-    const int shares = 1 + static_cast<int>(random() % (n / 2));
-    Edges shared;
-    for (int s = 0; s < shares; ++s)
-      shared.emplace_back(static_cast<int>(random() % n), static_cast<int>(random() % n));
+    Edges shared(1 + random() % (n / 2));
+    for (auto& [a, b] : shared) {
+      a = static_cast<int>(random() % n);
+      b = static_cast<int>(random() % n);
+    }
     EXPECT_EXIT(
         BuildAndCheck(n, links, shared), [](int) { return true; }, outcomes)
         << "round " << round;

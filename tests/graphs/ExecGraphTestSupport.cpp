@@ -1,4 +1,5 @@
 #include "ExecGraphTestSupport.h"
+#include "TOVTestSupport.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -42,3 +43,7 @@ void TestGraph::BuildInLinkOrder() {
   _NodeLinks.SetIsSorted(1, 1);
   TOVExecGraphBuilder::Build(_Nodes, _NodeLinks, _StepLinks);
 }
+
+// Every test of this program runs with the one global object cleaner that the shared
+// comparators and coders are handed to.
+[[maybe_unused]] static const bool kCleaner = tovtest::UseGlobalCleaner();

@@ -12,27 +12,22 @@ TEST(NodeWithId, NodesAreFoundFromTheTextOfTheirIdentifier) {
   const auto& hash = TOVExecGraphNodeWithIdHashIdVal::GetGlobal();
   EXPECT_LT(cmp.CompareObjects(&a, &b), 0);
   EXPECT_GT(cmp.CompareObjects(&c, &b), 0);
-  TOVString keyB("b");
+  TOVString keyB("b"), missing("B");
   TOVExtAnyChars keyC("c");
   EXPECT_EQ(cmp.CompareObjects(&b, &keyB), 0);
   EXPECT_EQ(cmp.CompareObjects(&keyC, &c), 0);
   EXPECT_EQ(hash.Code(&b), hash.Code(&keyB));
   EXPECT_EQ(hash.Code(&c), hash.Code(&keyC));
   EXPECT_EQ(hash.Code(&b), TOVStringExtCharsHash::GetGlobal().Code(&keyB));
-
   TOVHashTable table(hash, cmp, TOVContainerNothingAtDelete, 4);
-  table.Add(&a, 1);
-  table.Add(&b, 1);
-  table.Add(&c, 1);
+  TOVSortedVector sorted(cmp, TOVContainerNothingAtDelete);
+  for (TOVExecGraphNodeWithId* node : {&c, &a, &b}) {
+    table.Add(node, 1);
+    sorted.Add(node, 1);
+  }
   EXPECT_EQ(table.LookupOne(&keyB), &b);
   EXPECT_EQ(table.LookupOne(&keyC), &c);
-  TOVString missing("B");
   EXPECT_EQ(table.LookupOne(&missing), nullptr);
-
-  TOVSortedVector sorted(cmp, TOVContainerNothingAtDelete);
-  sorted.Add(&c, 1);
-  sorted.Add(&a, 1);
-  sorted.Add(&b, 1);
   sorted.Sort();
   EXPECT_EQ(sorted[0], &a);
   EXPECT_EQ(sorted.LookupOne(&keyB), &b);
@@ -45,9 +40,8 @@ TEST(NodeWithId, NodesAreFoundFromTheTextOfTheirIdentifier) {
 
 TEST(NodeWithIdDeathTest, NullArgumentsStop) {
   TOVExecGraphNodeWithId a("a");
-  EXPECT_FATAL(TOVExecGraphNodeWithIdCmpIdVal::GetGlobal().CompareObjects(nullptr, &a),
-               "pObj1 == NULL OR pObj2 == NULL");
-  EXPECT_FATAL(TOVExecGraphNodeWithIdCmpIdVal::GetGlobal().CompareObjects(&a, nullptr),
-               "pObj1 == NULL OR pObj2 == NULL");
+  const auto& cmp = TOVExecGraphNodeWithIdCmpIdVal::GetGlobal();
+  EXPECT_FATAL(cmp.CompareObjects(nullptr, &a), "pObj1 == NULL OR pObj2 == NULL");
+  EXPECT_FATAL(cmp.CompareObjects(&a, nullptr), "pObj1 == NULL OR pObj2 == NULL");
   EXPECT_FATAL(TOVExecGraphNodeWithIdHashIdVal::GetGlobal().Code(nullptr), "pObject == NULL");
 }

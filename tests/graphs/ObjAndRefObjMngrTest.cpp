@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::UnorderedElementsAre;
+
 /// An object that refers to others.
 struct Item : MORBaseUnknown {
   explicit Item(const char* name) : _Name(name) {}
@@ -20,7 +24,7 @@ struct Item : MORBaseUnknown {
   std::vector<Item*> _Refs;
 };
 
-/// Classifies by a table of names (absent: to treat) and records its calls.
+/// Classifies by a table of names (absent: to treat) and logs its calls.
 class Classifier : public TOVObjAndRefObjProcessor {
   TOV_DECLARE_CLASS(Classifier)
 public:
@@ -42,8 +46,7 @@ public:
   void AttachMngr(TOVObjAndRefObjMngr&) override { _Log += "attach "; }
   void DetachMngr(TOVObjAndRefObjMngr&) override { _Log += "detach "; }
   std::map<std::string, int> _Kinds;
-  /// Objects classified 2 the first time they are seen, then by _Kinds.
-  std::set<std::string> _WaitOnce;
+  std::set<std::string> _WaitOnce; // classified 2 the first time they are seen
   std::string _Log;
   long _InitCode = 0;
 };
@@ -57,13 +60,10 @@ public:
   long HandleRefObj(MORBaseUnknown* o, unsigned int&) override {
     Item* item = static_cast<Item*>(o);
     _Calls += "ref " + item->_Name + " ";
-    for (Item* ref : item->_Refs) {
+    for (Item* ref : item->_Refs)
       if (long code = AddObjAndRefObj(ref))
         return code;
-    }
-    if (_FailOn == item->_Name)
-      return E_FAIL;
-    return 0;
+    return _FailOn == item->_Name ? E_FAIL : 0;
   }
   long HandleObj(MORBaseUnknown* o) override {
     _Calls += "obj " + static_cast<Item*>(o)->_Name + " ";
@@ -72,9 +72,7 @@ public:
   }
   using TOVObjAndRefObjMngr::GetProcessor;
   TOVMappedCode _Family{"ITEMS"};
-  std::string _Handled;
-  std::string _Calls; // every call of the two handlers, in order
-  std::string _FailOn;
+  std::string _Handled, _Calls, _FailOn;
 };
 
 /// A manager that leaves every object incomplete, even in a completion pass.
@@ -110,9 +108,10 @@ std::vector<std::string> Names(const TOVHashTable& set) {
   return names;
 }
 
-struct Managed {
+/// A manager of class Mngr with its processor, initialized.
+template <class Mngr = ItemMngr> struct Managed {
   Classifier processor;
-  ItemMngr mngr;
+  Mngr mngr;
   Managed() {
     mngr.SetProcessor(&processor);
     EXPECT_EQ(mngr.Initialize(), 0);
@@ -120,10 +119,6 @@ struct Managed {
 };
 
 } // namespace
-
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-using ::testing::UnorderedElementsAre;
 
 TEST(ObjAndRefObjMngr, ProcessorIsToldWhenTakenAndLetGo) {
   Classifier first, second;
@@ -159,25 +154,21 @@ TEST(ObjAndRefObjMngr, ObjectsAreFiledByClassOnceEachAndWaitForTheCompletionPass
   EXPECT_THAT(Names(s.mngr.GetObjNotToTreatSet()), UnorderedElementsAre("skip", "dropped"));
   EXPECT_THAT(Names(s.mngr.GetObjToTreatSet()), UnorderedElementsAre("a", "c", "later"));
   EXPECT_THAT(Names(s.mngr.GetObjToCompleteSet()), IsEmpty());
-  // Initialize empties every set.
-  EXPECT_EQ(0, s.mngr.Initialize());
+  EXPECT_EQ(0, s.mngr.Initialize()); // empties every set
   EXPECT_THAT(Names(s.mngr.GetObjToTreatSet()), IsEmpty());
   EXPECT_THAT(Names(s.mngr.GetObjNotToTreatSet()), IsEmpty());
 }
 
 TEST(ObjAndRefObjMngr, ObjectsReferringToEachOtherAreHandledOnceAndFailuresComeBack) {
-  Managed s;
-  Item a("a"), b("b"), c("c");
+  Managed s, f;
+  Item a("a"), b("b"), c("c"), x("x"), y("y");
   a._Refs = {&b};
   b._Refs = {&c, &a};
   c._Refs = {&a};
   EXPECT_EQ(s.mngr.AddObjAndRefObj(&a), 0);
   EXPECT_EQ(s.mngr._Handled, "c b a ");
   EXPECT_THAT(Names(s.mngr.GetObjToTreatSet()), UnorderedElementsAre("a", "b", "c"));
-
   // The code of a handler stops the walk and comes back; nothing is filed.
-  Managed f;
-  Item x("x"), y("y");
   x._Refs = {&y};
   f.mngr._FailOn = "y";
   EXPECT_EQ(f.mngr.AddObjAndRefObj(&x), E_FAIL);
@@ -208,24 +199,19 @@ TEST(ObjAndRefObjMngrGroup, RoundsRunUntilNoManagerHasObjectsToComplete) {
   Classifier processor;
   ItemMngr first, second;
   ItemGroup group;
-  group._Mngrs.Append(&first);
-  group._Mngrs.Append(&second);
-  first.SetProcessor(&processor);
-  second.SetProcessor(&processor);
+  for (ItemMngr* m : {&first, &second}) {
+    group._Mngrs.Append(m);
+    m->SetProcessor(&processor);
+  }
   EXPECT_EQ(group.Initialize(), 0);
+  EXPECT_EQ(group.Analyze(), 0); // nothing to complete: one round, no pass
   EXPECT_EQ(processor._Log, "attach attach init init ");
-
-  // Nothing to complete: one round, no pass.
-  EXPECT_EQ(group.Analyze(), 0);
-  EXPECT_EQ(processor._Log, "attach attach init init ");
-
   // x waits; completing it adds y, which waits in turn and is completed in the next
   // round; a third round finds nothing.
   Item x("x"), y("y");
   processor._WaitOnce = {"x", "y"};
   EXPECT_EQ(0, first.AddObjAndRefObj(&x));
   x._Refs = {&y};
-  EXPECT_TRUE(first.GetObjToCompleteSet().Contains(&x));
   processor._Log.clear();
   EXPECT_EQ(group.Analyze(), 0);
   EXPECT_EQ(processor._Log, "prepare prepare ");
@@ -233,7 +219,6 @@ TEST(ObjAndRefObjMngrGroup, RoundsRunUntilNoManagerHasObjectsToComplete) {
   EXPECT_THAT(Names(first.GetObjToTreatSet()), UnorderedElementsAre("x", "y"));
   EXPECT_THAT(Names(first.GetObjToCompleteSet()), IsEmpty());
   EXPECT_THAT(Names(second.GetObjToTreatSet()), IsEmpty());
-
   // A failing completion pass stops the analysis.
   Item a("a");
   processor._WaitOnce = {"a"};
@@ -250,25 +235,20 @@ TEST(ObjAndRefObjMngrDeathTest, MisusesStop) {
   EXPECT_FATAL(mngr.GetProcessor(), "_pProcessor == NULL");
   EXPECT_FATAL(mngr.AddObjAndRefObj(&a), "Initialize() must be called before");
   EXPECT_FATAL(mngr.CompleteAndAddRefObj(), "Initialize() must be called before");
-
+  // A processor or a manager that leaves a waiting object incomplete.
   Managed s;
   s.processor._Kinds = {{"a", 2}};
   EXPECT_EQ(0, s.mngr.AddObjAndRefObj(&a));
   EXPECT_FATAL(s.mngr.CompleteAndAddRefObj(),
                "The processor Classifier tells the object is not completed");
-
-  Classifier processor;
-  NeverCompleteMngr never;
-  never.SetProcessor(&processor);
-  EXPECT_EQ(0, never.Initialize());
-  processor._Kinds = {{"a", 2}};
-  EXPECT_EQ(0, never.AddObjAndRefObj(&a));
-  processor._Kinds = {};
-  EXPECT_FATAL(never.CompleteAndAddRefObj(),
+  Managed<NeverCompleteMngr> never;
+  never.processor._Kinds = {{"a", 2}};
+  EXPECT_EQ(0, never.mngr.AddObjAndRefObj(&a));
+  never.processor._Kinds = {};
+  EXPECT_FATAL(never.mngr.CompleteAndAddRefObj(),
                "The manager NeverCompleteMngr tells the object is not completed");
-
+  // A group member that is no manager: Initialize has no status to give, it stops.
   ItemGroup group;
   group._Mngrs.Append(&a);
-  // Initialize stops the process: there is no status to look at.
   EXPECT_DEATH((void)group.Initialize(), "TOVObjAndRefObjMngr");
 }

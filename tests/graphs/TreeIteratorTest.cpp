@@ -78,8 +78,6 @@ template <class Base, class Element> struct MakerOf : Base {
   int _Made = 0;
 };
 using PathMaker = MakerOf<TOVTreeAsPathIteratorElementMaker, PathElement>;
-/// A maker that breaks its contract: it gives path elements to a look-ahead iterator.
-using WrongMaker = MakerOf<TOVTreeAsTreeIteratorElementMaker, PathElement>;
 
 struct NameConvertor : TOVTreeIteratorElementConvToCaseName {
   void SetElement(const TOVTreeIteratorElement* e) override {
@@ -141,24 +139,20 @@ TOVTreeIteratorElementConvToCaseNameRfHndlr Names() {
 
 } // namespace
 
-TEST(TreeAsPathIterator, WalksEachNodeBeforeItsChildrenAndStaysFinished) {
+TEST(TreeAsPathIterator, WalksEachNodeBeforeItsChildrenWithOneElementPerDepth) {
   SmallTree t;
-  gOpenIterators = 0;
+  gOpenIterators = gLiveElements = 0;
   auto* maker = new PathMaker;
-  TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), {}, maker);
-  EXPECT_EQ((Walk(it)), "root:0 a:1 c:2 b:1 ");
-  EXPECT_EQ(it.Next(), nullptr);
-  // One element per depth, made once; every child iterator released once exhausted.
-  EXPECT_EQ(maker->_Made, 3);
-  EXPECT_EQ(it.GetElementSet().Size(), 3);
-  EXPECT_EQ(gOpenIterators, 0);
-  EXPECT_EQ(it.GetCurrentElement(), nullptr);
-}
-
-TEST(TreeAsPathIterator, TheElementOfADepthIsReusedAndAllIsDeletedMidWalk) {
-  SmallTree t;
-  gOpenIterators = 0;
-  gLiveElements = 0;
+  {
+    TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), {}, maker);
+    EXPECT_EQ(Walk(it), "root:0 a:1 c:2 b:1 ");
+    EXPECT_EQ(it.Next(), nullptr); // and stays finished
+    EXPECT_EQ(it.GetCurrentElement(), nullptr);
+    EXPECT_EQ(maker->_Made, 3);
+    EXPECT_EQ(it.GetElementSet().Size(), 3);
+    EXPECT_EQ(gOpenIterators, 0); // every child iterator released once exhausted
+  }
+  // Stopped mid-walk: the element of a depth is reused, and all is deleted with the walk.
   {
     TOVTreeAsPathIterator it = PathWalk(&t.root);
     const TOVTreeIteratorElement* root = it.Next();
@@ -171,8 +165,7 @@ TEST(TreeAsPathIterator, TheElementOfADepthIsReusedAndAllIsDeletedMidWalk) {
     const TOVTreeIteratorElement* b = it.Next();
     EXPECT_EQ(a, b);
     EXPECT_EQ(b->GetObject(), &t.b);
-    // The element of c has left its depth: its object is cleared when the walk climbs.
-    EXPECT_EQ(c->GetObject(), nullptr);
+    EXPECT_EQ(c->GetObject(), nullptr); // cleared when the walk climbs
   }
   EXPECT_EQ(gOpenIterators, 0);
   EXPECT_EQ(gLiveElements, 0);
@@ -186,15 +179,13 @@ TEST(TreeIterators, WithoutRootWalkTheTopLevelAndNothingWhenThereIsNone) {
   extractor->_HasTop = true;
   extractor->_Top = {&t.a, &other, &t.b};
   TOVTreeAsPathIterator path = PathWalk(nullptr, hExtractor);
-  EXPECT_EQ((Walk(path)), "a:0 c:1 other:0 b:0 ");
+  EXPECT_EQ(Walk(path), "a:0 c:1 other:0 b:0 ");
   TOVTreeAsTreeIterator tree = TreeWalk(nullptr, hExtractor);
-  EXPECT_EQ((Walk(tree)), "a:0 c:1 other:0 b:0 ");
-
+  EXPECT_EQ(Walk(tree), "a:0 c:1 other:0 b:0 ");
   extractor->_Top.clear(); // an empty top-level iterator
   TOVTreeAsPathIterator empty = PathWalk(nullptr, hExtractor);
   EXPECT_EQ(empty.Next(), nullptr);
   EXPECT_EQ(empty.Next(), nullptr);
-
   extractor->_HasTop = false; // no top-level iterator at all
   TOVTreeAsPathIterator none = PathWalk(nullptr, hExtractor);
   EXPECT_EQ(none.Next(), nullptr);
@@ -210,7 +201,7 @@ TEST(TreeAsPathIterator, AFilterReturnsOnlyTheNodesOfItsSetButVisitsTheOthersChi
   TOVTreeAsPathIteratorFilterRfHndlr hFilter(TOVRfHndlrNoAddRef,
                                              new TOVTreeAsPathIteratorFilterWithCurrentSet(hSet));
   TOVTreeAsPathIterator it = PathWalk(&t.root, Extractor(), hFilter);
-  EXPECT_EQ((Walk(it)), "c:2 ");
+  EXPECT_EQ(Walk(it), "c:2 ");
   EXPECT_EQ(it.Next(), nullptr);
   set->Clear(0);
   EXPECT_EQ(PathWalk(&t.root, Extractor(), hFilter).Next(), nullptr);
@@ -280,7 +271,9 @@ TEST(TreeAsTreeIterator, ElementsKnowWhetherASiblingFollowsForTheTreeLines) {
 }
 
 TEST(TreeIteratorDeathTest, AMakerGivingAnotherElementClassStops) {
+  // The maker breaks its contract: it gives path elements to a look-ahead iterator.
   SmallTree t;
-  TOVTreeAsTreeIterator it = TreeWalk(&t.root, Extractor(), new WrongMaker);
+  TOVTreeAsTreeIterator it =
+      TreeWalk(&t.root, Extractor(), new MakerOf<TOVTreeAsTreeIteratorElementMaker, PathElement>);
   EXPECT_DEATH(it.Next(), "TOVTreeAsTreeIteratorElement");
 }

@@ -1,17 +1,8 @@
 // Every tool with its standard output on a full device or closed, and with an output file
 // on a full device: each tells it in its own catalog's words and fails.
-#include "TOVTestSupport.h"
-#include "TOVToolProcess.h"
-
-#include <string>
-
-using tovtest::RunTool;
-using tovtest::ToolRun;
+#include "ToolsTestSupport.h"
 
 namespace {
-
-const std::string kTools = std::string(TOV_BINARY_DIR) + "/tools/";
-const std::string kExample = std::string(TOV_SOURCE_DIR) + "/tools/tovgraph/examples/build.graph";
 
 /// The error of a standard output that could not be written, as catalog shows it.
 std::string StdoutError(const std::string& catalog, const std::string& id) {
@@ -22,34 +13,21 @@ std::string StdoutError(const std::string& catalog, const std::string& id) {
 
 } // namespace
 
-TEST(ToolOutput, AStandardOutputThatCannotBeWrittenIsAFailure) {
-  struct Case {
-    std::string command, error;
-    int status;
-  };
-  const Case cases[] = {
-      {kTools + "tovgraph/tovgraph " + kExample, StdoutError("TOVGRAPH", "0024"), 2},
-      {kTools + "tovgraph/tovgraph -tree " + kExample, StdoutError("TOVGRAPH", "0024"), 2},
-      {kTools + "tovgraph/tovgraph -h", StdoutError("TOVGRAPH", "0024"), 2},
-      {kTools + "cmdlinedemo/cmdlinedemo -n ab f", StdoutError("CLDEMO", "0008"), 2},
-      {kTools + "tovinfo/tovinfo", StdoutError("TOVINFO", "0011"), 3}};
-  for (const Case& c : cases) {
-    for (const char* redirection : {" >/dev/full", " >&-"}) {
-      SCOPED_TRACE(c.command + redirection);
-      ToolRun run = RunTool("sh -c '" + c.command + redirection + "'");
-      EXPECT_EQ(run.status, c.status);
-      EXPECT_EQ(run.err, c.error);
-    }
-  }
-}
-
-TEST(ToolOutput, AnOutputFileThatCannotBeWrittenIsAFailure) {
+TEST(ToolOutput, AStandardOutputOrAnOutputFileThatCannotBeWrittenIsAFailure) {
+  const std::pair<std::string, Outcome> cases[] = {
+      {kTovgraph + kExample, {2, "", StdoutError("TOVGRAPH", "0024")}},
+      {kTovgraph + "-tree " + kExample, {2, "", StdoutError("TOVGRAPH", "0024")}},
+      {kTovgraph + "-h", {2, "", StdoutError("TOVGRAPH", "0024")}},
+      {kTools + "cmdlinedemo/cmdlinedemo -n ab f", {2, "", StdoutError("CLDEMO", "0008")}},
+      {kTools + "tovinfo/tovinfo", {3, "", StdoutError("TOVINFO", "0011")}}};
+  for (const auto& [command, outcome] : cases)
+    for (const char* redirection : {" >/dev/full", " >&-"})
+      EXPECT_EQ(OutcomeOf("sh -c '" + command + redirection + "'"), outcome)
+          << command << redirection;
   const std::string closeError =
       "#ERR# TOVBC - 0202: Cannot close the file \"/dev/full\": No space left on device\n\n";
-  ToolRun run = RunTool(kTools + "tovgraph/tovgraph -o /dev/full " + kExample);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Writing the steps to /dev/full.\n" + closeError);
-  run = RunTool(kTools + "cmdlinedemo/cmdlinedemo -n ab -o /dev/full f");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Writing the report to /dev/full.\n" + closeError);
+  EXPECT_EQ(OutcomeOf(kTovgraph + "-o /dev/full " + kExample),
+            Outcome(2, "", "Writing the steps to /dev/full.\n" + closeError));
+  EXPECT_EQ(OutcomeOf(kTools + "cmdlinedemo/cmdlinedemo -n ab -o /dev/full f"),
+            Outcome(2, "", "Writing the report to /dev/full.\n" + closeError));
 }
