@@ -69,33 +69,28 @@ inline void* GetAllKinds(int iBodyLength, msg_reader iReader, void* iContext) {
   return m;
 }
 
-/// Messages that a handler received, copied, in order.
-struct Received {
-  struct Copy {
-    int type = 0, number = 0;
-    unsigned int count = 0;
-    time_t stamp = 0;
-    bool nameNull = true, noteNull = true;
-    std::string name, note, text;
+/// An AllKinds as "type number count stamp 'name' 'note' 'text'", null strings as null.
+inline std::string Describe(const AllKinds& iMessage) {
+  auto quoted = [](const char* text, size_t length) {
+    return text == nullptr ? std::string("null") : "'" + std::string(text, length) + "'";
   };
-  std::vector<Copy> messages;
+  const AllKinds& m = iMessage;
+  return std::to_string(m.type) + " " + std::to_string(m.number) + " " + std::to_string(m.count) +
+         " " + std::to_string(m.stamp) + " " + quoted(m.name, m.name ? strlen(m.name) : 0) + " " +
+         quoted(m.note, m.note ? strlen(m.note) : 0) + " " +
+         quoted(m.text, static_cast<size_t>(m.textLength));
+}
+
+/// Messages that a handler received, described, in order.
+struct Received {
+  std::vector<std::string> messages;
 };
 
-/// Handler that copies an AllKinds into the Received given as user data and frees it.
+/// Handler that describes an AllKinds into the Received given as user data and frees it.
 inline void KeepAllKinds(void* iMessage, void* iUserData) {
-  auto* m = static_cast<AllKinds*>(iMessage);
-  Received::Copy copy;
-  copy.type = m->type;
-  copy.number = m->number;
-  copy.count = m->count;
-  copy.stamp = m->stamp;
-  copy.nameNull = m->name == nullptr;
-  copy.noteNull = m->note == nullptr;
-  copy.name = m->name != nullptr ? m->name : "";
-  copy.note = m->note != nullptr ? m->note : "";
-  copy.text.assign(m->text, static_cast<size_t>(m->textLength));
-  static_cast<Received*>(iUserData)->messages.push_back(copy);
-  free(m);
+  static_cast<Received*>(iUserData)->messages.push_back(
+      Describe(*static_cast<AllKinds*>(iMessage)));
+  free(iMessage);
 }
 
 /// A plain socket connected to the loopback port, or -1.
