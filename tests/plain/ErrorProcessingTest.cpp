@@ -40,6 +40,8 @@ const err_table RecordingTable = {
     },
     [] { Calls.push_back("display"); }};
 
+using ErrorProcessingDeathTest = ErrorProcessing;
+
 } // namespace
 
 TEST_F(ErrorProcessing, TablesDecideWhatReportsBecome) {
@@ -93,7 +95,7 @@ TEST_F(ErrorProcessing, InformationAndWarningAreShownThenForgotten) {
   }
 }
 
-TEST_F(ErrorProcessing, EndingPathsWriteTheirExactOutput) {
+TEST_F(ErrorProcessingDeathTest, EndingPathsWriteTheirExactOutput) {
   plaintest::ChildRun run = plaintest::RunInChild([] {
     printf("before");
     err_msg("TOVSYS", ERR_MSG_DIAGNOSTIC, "IO", nullptr);

@@ -52,7 +52,7 @@ TEST(Radix64, EveryLengthAndDigitRoundTripsAndSortsAsItsValue) {
   }
 }
 
-TEST(Radix64, DecodingStaysWithinTheTextAndEncodingStopsOnWhatDoesNotFit) {
+TEST(Radix64DeathTest, DecodingStaysWithinTheTextAndEncodingStopsOnWhatDoesNotFit) {
   // Outside the alphabet counts as 0; six characters at most; a short text is the value of
   // the digits it has, and nothing past its end is read (the sanitized build checks it).
   EXPECT_EQ(TOVRadix64::Convert("-*+\xff+-"), (1u << 30) + 1);

@@ -27,8 +27,21 @@ std::string TakeReport();
 /// call is kept), so that what reports the failure has descriptors again.
 void WithoutDescriptors(void (*call)());
 
-/// A process-unique empty temporary directory.
-std::string TempDir();
+/// A failure and its expected report: the failing call is made for real (provoke), or its
+/// error number is injected (error) where this machine cannot provoke it.
+struct Row {
+  int error;
+  void (*provoke)();
+  int operation;
+  const char* expected;
+};
+
+/// The report that translate gives of row's failure (made with errno as the row says), as
+/// TakeReport sums it up.
+std::string Report(const Row& row, void (*translate)(int operation));
+
+/// The same in a child: its stderr after an abort, else "exit STATUS: " and its stderr.
+std::string Ending(const Row& row, void (*translate)(int operation));
 
 } // namespace plaintest
 
