@@ -151,9 +151,7 @@ namespace {
 // The trace scenario of the child program with "TOVCB_TRACE" set to value (null: unset):
 // its stdout with each time stamp checked and replaced by "T", then "|" and its stderr.
 std::string TraceOutput(const char* value, const char* scenario) {
-  const std::string setting =
-      value != nullptr ? std::string("TOVCB_TRACE=") + value : std::string("-u TOVCB_TRACE");
-  tovtest::ToolRun run = tovtest::RunTool("env " + setting + " " PLAIN_CHILD " " + scenario);
+  tovtest::ToolRun run = plaintest::RunScenario(scenario, "TOVCB_TRACE", value);
   std::string out;
   for (size_t start = 0, end; start < run.out.size(); start = end + 1) {
     end = std::min(run.out.find('\n', start), run.out.size());

@@ -15,6 +15,12 @@
 
 namespace plaintest {
 
+tovtest::ToolRun RunScenario(const char* scenario, const char* variable, const char* value) {
+  const std::string setting =
+      value != nullptr ? std::string(variable) + "=" + value : std::string("-u ") + variable;
+  return tovtest::RunTool("env " + setting + " " PLAIN_CHILD " " + scenario);
+}
+
 ChildRun RunInChild(const std::function<void()>& body) {
   const std::string dir = tovtest::MakeTempDir();
   const std::string outPath = dir + "/out";

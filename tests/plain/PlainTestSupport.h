@@ -2,6 +2,8 @@
 #ifndef PLAINTESTSUPPORT_H
 #define PLAINTESTSUPPORT_H
 
+#include "TOVToolProcess.h"
+
 #include <functional>
 #include <string>
 
@@ -13,6 +15,10 @@ struct ChildRun {
   int exitCode = -1; ///< -1 when it did not exit
   int signal = 0;    ///< the signal that ended it, 0 when none
 };
+
+/// The program PlainChild run on scenario in a fresh process, with the environment
+/// variable set to value, or unset when value is null.
+tovtest::ToolRun RunScenario(const char* scenario, const char* variable, const char* value);
 
 /// Runs body in a forked child whose standard streams are collected; the child exits with
 /// status 0 when body returns.

@@ -4,12 +4,10 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
-#include <csignal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/select.h>
 #include <sys/socket.h>
 #include <unistd.h>
