@@ -18,11 +18,7 @@ using ::testing::internal::GetCapturedStdout;
 
 namespace {
 
-class ErrorProcessing : public ::testing::Test {
-protected:
-  void SetUp() override { ErrorProcessingStart(); }
-  void TearDown() override { MORCleanLastError(); }
-};
+using ErrorProcessing = plaintest::Started;
 
 // A table that records what it is handed.
 std::vector<std::string> Calls;

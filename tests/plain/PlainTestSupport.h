@@ -2,12 +2,23 @@
 #ifndef PLAINTESTSUPPORT_H
 #define PLAINTESTSUPPORT_H
 
+#include "MORError.h"
+#include "TOVCBErrorProcessing.h"
 #include "TOVToolProcess.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
 namespace plaintest {
+
+/// Tests that run with the library's error table installed and leave no pending error.
+class Started : public ::testing::Test {
+protected:
+  void SetUp() override { ErrorProcessingStart(); }
+  void TearDown() override { MORCleanLastError(); }
+};
 
 /// What a child process wrote on each standard stream, and how it ended.
 struct ChildRun {

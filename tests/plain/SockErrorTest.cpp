@@ -55,11 +55,7 @@ int ResetConnection() {
 char Byte;
 int Option;
 
-class SockError : public ::testing::Test {
-protected:
-  void SetUp() override { ErrorProcessingStart(); }
-  void TearDown() override { MORCleanLastError(); }
-};
+using SockError = plaintest::Started;
 
 using SockErrorDeathTest = SockError;
 

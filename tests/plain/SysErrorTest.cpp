@@ -27,16 +27,15 @@ void Translate(int operation) {
   sys_error("caller.c", 77, operation, "p", "q");
 }
 
-class SysError : public ::testing::Test {
+class SysError : public plaintest::Started {
 protected:
   void SetUp() override {
-    ErrorProcessingStart();
+    Started::SetUp();
     ASSERT_EQ(chdir(tovtest::MakeTempDir().c_str()), 0);
     tovtest::WriteFile("file", "data");
     ASSERT_EQ(mkdir("dir", 0700), 0);
     ASSERT_EQ(mkdir("dir/sub", 0700), 0);
   }
-  void TearDown() override { MORCleanLastError(); }
 };
 
 using SysErrorDeathTest = SysError;
