@@ -16,7 +16,7 @@ public:
 
 } // namespace
 
-TEST(UUIDCalculator, GlobalIsSetOnceOrMadeOnFirstUseAndOwnedByTheCleaner) {
+TEST(UUIDCalculatorDeathTest, GlobalIsSetOnceOrMadeOnFirstUseAndOwnedByTheCleaner) {
   TOVGlobalObjectCleaner cleaner;
   {
     FixedCalculator mine;
