@@ -118,7 +118,7 @@ TEST_F(ErrorProcessingDeathTest, EndingPathsWriteTheirExactOutput) {
   }
 }
 
-TEST(ErrorProcessingLines, LongLinesAreCutToTheBufferNeverBeyond) {
+TEST(ErrorProcessingLinesDeathTest, LongLinesAreCutToTheBufferNeverBeyond) {
   const std::string longText(3000, 'x');
   const std::string head = "#ERR# Warning at prog.c:9: ";
   CaptureStderr();
