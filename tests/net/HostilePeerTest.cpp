@@ -89,7 +89,12 @@ TEST(HostilePeerTest, ServerSurvivesGarbageAndKeepsServing) {
 
   std::thread hostile([&] {
     std::mt19937 random(12345);
-    auto byte = [&] { return static_cast<char>(random() & 0xff); };
+    auto bytes = [&](size_t length) {
+      std::string made(length, '\0');
+      for (char& c : made)
+        c = static_cast<char>(random() & 0xff);
+      return made;
+    };
     auto send = [&](const std::string& bytes) {
       int s = RawConnect(port);
       if (s < 0)
@@ -102,20 +107,13 @@ TEST(HostilePeerTest, ServerSurvivesGarbageAndKeepsServing) {
       close(s);
     };
     for (int round = 0; round < 600; ++round) {
-      // Pure garbage of any length.
-      std::string garbage(random() % 64, '\0');
-      for (char& c : garbage)
-        c = byte();
-      send(garbage);
-      // A plausible header, a body of random bytes, cut at a random place.
-      std::string body(random() % 48, '\0');
-      for (char& c : body)
-        c = byte();
-      std::string frame = Frame(static_cast<int>(random() % 12), body);
+      // Pure garbage of any length; a plausible header and random body, cut anywhere.
+      send(bytes(random() % 64));
+      std::string frame = Frame(static_cast<int>(random() % 12), bytes(random() % 48));
       send(frame.substr(0, random() % (frame.size() + 1)));
       // A valid frame mutated in one byte, several frames on one connection.
       std::string good = Frame(AllKindsType, GoodBody);
-      good[random() % good.size()] = byte();
+      good[random() % good.size()] = bytes(1)[0];
       send(good + good + Frame(AllKindsType, GoodBody));
     }
     // Closing mid-header and mid-body, announcing 2 GiB and a negative length.

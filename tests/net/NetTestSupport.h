@@ -69,33 +69,28 @@ inline void* GetAllKinds(int iBodyLength, msg_reader iReader, void* iContext) {
   return m;
 }
 
-/// Messages that a handler received, copied, in order.
-struct Received {
-  struct Copy {
-    int type = 0, number = 0;
-    unsigned int count = 0;
-    time_t stamp = 0;
-    bool nameNull = true, noteNull = true;
-    std::string name, note, text;
+/// An AllKinds as "type number count stamp 'name' 'note' 'text'", null strings as null.
+inline std::string Describe(const AllKinds& iMessage) {
+  auto quoted = [](const char* text, size_t length) {
+    return text == nullptr ? std::string("null") : "'" + std::string(text, length) + "'";
   };
-  std::vector<Copy> messages;
+  const AllKinds& m = iMessage;
+  return std::to_string(m.type) + " " + std::to_string(m.number) + " " + std::to_string(m.count) +
+         " " + std::to_string(m.stamp) + " " + quoted(m.name, m.name ? strlen(m.name) : 0) + " " +
+         quoted(m.note, m.note ? strlen(m.note) : 0) + " " +
+         quoted(m.text, static_cast<size_t>(m.textLength));
+}
+
+/// Messages that a handler received, described, in order.
+struct Received {
+  std::vector<std::string> messages;
 };
 
-/// Handler that copies an AllKinds into the Received given as user data and frees it.
+/// Handler that describes an AllKinds into the Received given as user data and frees it.
 inline void KeepAllKinds(void* iMessage, void* iUserData) {
-  auto* m = static_cast<AllKinds*>(iMessage);
-  Received::Copy copy;
-  copy.type = m->type;
-  copy.number = m->number;
-  copy.count = m->count;
-  copy.stamp = m->stamp;
-  copy.nameNull = m->name == nullptr;
-  copy.noteNull = m->note == nullptr;
-  copy.name = m->name != nullptr ? m->name : "";
-  copy.note = m->note != nullptr ? m->note : "";
-  copy.text.assign(m->text, static_cast<size_t>(m->textLength));
-  static_cast<Received*>(iUserData)->messages.push_back(copy);
-  free(m);
+  static_cast<Received*>(iUserData)->messages.push_back(
+      Describe(*static_cast<AllKinds*>(iMessage)));
+  free(iMessage);
 }
 
 /// A plain socket connected to the loopback port, or -1.
@@ -112,29 +107,18 @@ inline int RawConnect(int iPort) {
   return s;
 }
 
-/// Sends every byte (ignoring a peer that went away); true when all went.
+/// Sends the bytes on a blocking socket, a peer that went away raising no signal; true
+/// when all went.
 inline bool SendAll(int iSocket, const std::string& iBytes) {
-  size_t done = 0;
-  while (done < iBytes.size()) {
-    ssize_t n = send(iSocket, iBytes.data() + done, iBytes.size() - done, MSG_NOSIGNAL);
-    if (n <= 0)
-      return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
+  return send(iSocket, iBytes.data(), iBytes.size(), MSG_NOSIGNAL) ==
+         static_cast<ssize_t>(iBytes.size());
 }
 
 /// Receives exactly iLength bytes, or fewer when the peer closes.
 inline std::string RecvAll(int iSocket, size_t iLength) {
   std::string bytes(iLength, '\0');
-  size_t done = 0;
-  while (done < iLength) {
-    ssize_t n = recv(iSocket, &bytes[done], iLength - done, 0);
-    if (n <= 0)
-      break;
-    done += static_cast<size_t>(n);
-  }
-  bytes.resize(done);
+  ssize_t received = recv(iSocket, &bytes[0], iLength, MSG_WAITALL);
+  bytes.resize(received > 0 ? static_cast<size_t>(received) : 0);
   return bytes;
 }
 
@@ -150,29 +134,25 @@ inline std::string Frame(int iType, const std::string& iBody) {
 }
 
 /// The request and diagnostic of the pending error of the plain layer, as
-/// "REQUEST(p|...) DIAGNOSTIC(p|...)" with catalog keys, then forgotten; "no error" when
+/// "CATALOG:REQUEST(p|...) CATALOG:DIAGNOSTIC(p|...)", then forgotten; "no error" when
 /// none is pending.
 inline std::string TakeReport() {
   MORError* error = MORGetLastError(E_FAIL, nullptr);
   MORCleanLastError();
   if (error == nullptr)
     return "no error";
-  std::string text;
-  auto describe = [&text](const TOVNLSMsgBldrRfHndlr& builder) {
-    if (builder.Get() == nullptr || !builder->IsAKindOf("TOVParamNLSMsgBldrCtlg")) {
-      text += "-";
-      return;
-    }
+  auto describe = [](const TOVNLSMsgBldrRfHndlr& builder) {
+    if (builder.Get() == nullptr || !builder->IsAKindOf("TOVParamNLSMsgBldrCtlg"))
+      return std::string("-");
     auto* message = static_cast<TOVParamNLSMsgBldrCtlg*>(builder.Get());
-    text += std::string(message->GetMsgCatalogName()) + ":" + message->GetMsgId() + "(";
+    std::string text = std::string(message->GetMsgCatalogName()) + ":" + message->GetMsgId() + "(";
     for (int i = 0; i < message->GetNbParameters(); ++i)
       text += (i > 0 ? "|" : "") + tovtest::Utf8(message->GetParameter(i));
-    text += ")";
+    return text + ")";
   };
   auto* tovError = static_cast<TOVError*>(error);
-  describe(tovError->GetHRequestBldr());
-  text += " ";
-  describe(tovError->GetHDiagnosticBldr());
+  std::string text =
+      describe(tovError->GetHRequestBldr()) + " " + describe(tovError->GetHDiagnosticBldr());
   error->Release();
   return text;
 }

@@ -18,11 +18,7 @@ using ::testing::internal::GetCapturedStdout;
 
 namespace {
 
-class ErrorProcessing : public ::testing::Test {
-protected:
-  void SetUp() override { ErrorProcessingStart(); }
-  void TearDown() override { MORCleanLastError(); }
-};
+using ErrorProcessing = plaintest::Started;
 
 // A table that records what it is handed.
 std::vector<std::string> Calls;
@@ -39,6 +35,8 @@ const err_table RecordingTable = {
       return 22;
     },
     [] { Calls.push_back("display"); }};
+
+using ErrorProcessingDeathTest = ErrorProcessing;
 
 } // namespace
 
@@ -93,7 +91,7 @@ TEST_F(ErrorProcessing, InformationAndWarningAreShownThenForgotten) {
   }
 }
 
-TEST_F(ErrorProcessing, EndingPathsWriteTheirExactOutput) {
+TEST_F(ErrorProcessingDeathTest, EndingPathsWriteTheirExactOutput) {
   plaintest::ChildRun run = plaintest::RunInChild([] {
     printf("before");
     err_msg("TOVSYS", ERR_MSG_DIAGNOSTIC, "IO", nullptr);
@@ -120,7 +118,7 @@ TEST_F(ErrorProcessing, EndingPathsWriteTheirExactOutput) {
   }
 }
 
-TEST(ErrorProcessingLines, LongLinesAreCutToTheBufferNeverBeyond) {
+TEST(ErrorProcessingLinesDeathTest, LongLinesAreCutToTheBufferNeverBeyond) {
   const std::string longText(3000, 'x');
   const std::string head = "#ERR# Warning at prog.c:9: ";
   CaptureStderr();
@@ -149,9 +147,7 @@ namespace {
 // The trace scenario of the child program with "TOVCB_TRACE" set to value (null: unset):
 // its stdout with each time stamp checked and replaced by "T", then "|" and its stderr.
 std::string TraceOutput(const char* value, const char* scenario) {
-  const std::string setting =
-      value != nullptr ? std::string("TOVCB_TRACE=") + value : std::string("-u TOVCB_TRACE");
-  tovtest::ToolRun run = tovtest::RunTool("env " + setting + " " PLAIN_CHILD " " + scenario);
+  tovtest::ToolRun run = plaintest::RunScenario(scenario, "TOVCB_TRACE", value);
   std::string out;
   for (size_t start = 0, end; start < run.out.size(); start = end + 1) {
     end = std::min(run.out.find('\n', start), run.out.size());

@@ -6,7 +6,6 @@
 #include "TOVRadix64.h"
 #include "TOVToolProcess.h"
 
-#include <csignal>
 #include <cstdio>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -25,9 +24,7 @@ namespace {
 const char Alphabet[] = "+-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 tovtest::ToolRun RunPerf(const char* value) {
-  const std::string setting =
-      value != nullptr ? std::string("TOVCB_PERF=") + value : std::string("-u TOVCB_PERF");
-  return tovtest::RunTool("env " + setting + " " PLAIN_CHILD " perf");
+  return plaintest::RunScenario("perf", "TOVCB_PERF", value);
 }
 
 } // namespace
@@ -52,7 +49,7 @@ TEST(Radix64, EveryLengthAndDigitRoundTripsAndSortsAsItsValue) {
   }
 }
 
-TEST(Radix64, DecodingStaysWithinTheTextAndEncodingStopsOnWhatDoesNotFit) {
+TEST(Radix64DeathTest, DecodingStaysWithinTheTextAndEncodingStopsOnWhatDoesNotFit) {
   // Outside the alphabet counts as 0; six characters at most; a short text is the value of
   // the digits it has, and nothing past its end is read (the sanitized build checks it).
   EXPECT_EQ(TOVRadix64::Convert("-*+\xff+-"), (1u << 30) + 1);

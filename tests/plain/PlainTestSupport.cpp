@@ -5,6 +5,7 @@
 #include "TOVTestSupport.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -13,6 +14,12 @@
 #include <unistd.h>
 
 namespace plaintest {
+
+tovtest::ToolRun RunScenario(const char* scenario, const char* variable, const char* value) {
+  const std::string setting =
+      value != nullptr ? std::string(variable) + "=" + value : std::string("-u ") + variable;
+  return tovtest::RunTool("env " + setting + " " PLAIN_CHILD " " + scenario);
+}
 
 ChildRun RunInChild(const std::function<void()>& body) {
   const std::string dir = tovtest::MakeTempDir();
@@ -88,8 +95,17 @@ void WithoutDescriptors(void (*call)()) {
   errno = error;
 }
 
-std::string TempDir() {
-  return tovtest::MakeTempDir();
+std::string Report(const Row& row, void (*translate)(int operation)) {
+  errno = row.error;
+  if (row.provoke != nullptr)
+    row.provoke();
+  translate(row.operation);
+  return TakeReport();
+}
+
+std::string Ending(const Row& row, void (*translate)(int operation)) {
+  ChildRun run = RunInChild([&] { Report(row, translate); });
+  return run.signal == SIGABRT ? run.err : "exit " + std::to_string(run.exitCode) + ": " + run.err;
 }
 
 } // namespace plaintest

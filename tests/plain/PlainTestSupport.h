@@ -2,10 +2,23 @@
 #ifndef PLAINTESTSUPPORT_H
 #define PLAINTESTSUPPORT_H
 
+#include "MORError.h"
+#include "TOVCBErrorProcessing.h"
+#include "TOVToolProcess.h"
+
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
 namespace plaintest {
+
+/// Tests that run with the library's error table installed and leave no pending error.
+class Started : public ::testing::Test {
+protected:
+  void SetUp() override { ErrorProcessingStart(); }
+  void TearDown() override { MORCleanLastError(); }
+};
 
 /// What a child process wrote on each standard stream, and how it ended.
 struct ChildRun {
@@ -13,6 +26,10 @@ struct ChildRun {
   int exitCode = -1; ///< -1 when it did not exit
   int signal = 0;    ///< the signal that ended it, 0 when none
 };
+
+/// The program PlainChild run on scenario in a fresh process, with the environment
+/// variable set to value, or unset when value is null.
+tovtest::ToolRun RunScenario(const char* scenario, const char* variable, const char* value);
 
 /// Runs body in a forked child whose standard streams are collected; the child exits with
 /// status 0 when body returns.
@@ -27,8 +44,21 @@ std::string TakeReport();
 /// call is kept), so that what reports the failure has descriptors again.
 void WithoutDescriptors(void (*call)());
 
-/// A process-unique empty temporary directory.
-std::string TempDir();
+/// A failure and its expected report: the failing call is made for real (provoke), or its
+/// error number is injected (error) where this machine cannot provoke it.
+struct Row {
+  int error;
+  void (*provoke)();
+  int operation;
+  const char* expected;
+};
+
+/// The report that translate gives of row's failure (made with errno as the row says), as
+/// TakeReport sums it up.
+std::string Report(const Row& row, void (*translate)(int operation));
+
+/// The same in a child: its stderr after an abort, else "exit STATUS: " and its stderr.
+std::string Ending(const Row& row, void (*translate)(int operation));
 
 } // namespace plaintest
 

@@ -4,38 +4,22 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
-#include <csignal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/select.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
-/// A failure and its report by sock_error("caller.c", 77, operation, "p"): the failing call
-/// is made for real (provoke), or its Winsock number is injected (code).
-struct Row {
-  int code;
-  void (*provoke)();
-  int operation;
-  const char* expected;
-};
+using plaintest::Row;
 
-std::string Report(const Row& row) {
-  errno = row.code;
-  if (row.provoke != nullptr)
-    row.provoke();
-  sock_error("caller.c", 77, row.operation, "p");
-  return plaintest::TakeReport();
-}
-
-std::string Ending(const Row& row) {
-  plaintest::ChildRun run = plaintest::RunInChild([&] { Report(row); });
-  return run.signal == SIGABRT ? run.err : "exit " + std::to_string(run.exitCode) + run.err;
+// The report of sock_error("caller.c", 77, operation, "p"); injected errors are Winsock
+// numbers.
+void Translate(int operation) {
+  sock_error("caller.c", 77, operation, "p");
 }
 
 sockaddr_in Address;
@@ -71,11 +55,9 @@ int ResetConnection() {
 char Byte;
 int Option;
 
-class SockError : public ::testing::Test {
-protected:
-  void SetUp() override { ErrorProcessingStart(); }
-  void TearDown() override { MORCleanLastError(); }
-};
+using SockError = plaintest::Started;
+
+using SockErrorDeathTest = SockError;
 
 const std::string Fatal = "#ERR# Fatal internal error at caller.c:77: ";
 
@@ -106,11 +88,11 @@ TEST_F(SockError, ReportsLeaveTheCriticalErrorOfTheRow) {
   };
   const int bound = BoundSocket(); // nobody listens on its port, which is taken
   for (const Row& row : rows)
-    EXPECT_EQ(Report(row), row.expected) << row.operation << " " << row.code;
+    EXPECT_EQ(plaintest::Report(row, Translate), row.expected) << row.operation << " " << row.error;
   close(bound);
 }
 
-TEST_F(SockError, UnexpectedErrorsAbortWithTheirLine) {
+TEST_F(SockErrorDeathTest, UnexpectedErrorsAbortWithTheirLine) {
   const Row rows[] = {
       {0, [] { close(-1); }, SOCK_OP_CLOSE, "Bad socket file descriptor.\n"},
       {0, [] { accept(0, nullptr, nullptr); }, SOCK_OP_ACCEPT,
@@ -147,10 +129,10 @@ TEST_F(SockError, UnexpectedErrorsAbortWithTheirLine) {
       {0, nullptr, 15, "Unexpected operation identifier (15)\n"},
   };
   for (const Row& row : rows)
-    EXPECT_EQ(Ending(row), Fatal + row.expected + "\n") << row.expected;
+    EXPECT_EQ(plaintest::Ending(row, Translate), Fatal + row.expected + "\n") << row.expected;
 }
 
-TEST_F(SockError, CommunicationErrorsGiveTheirThreeMessages) {
+TEST_F(SockErrorDeathTest, CommunicationErrorsGiveTheirThreeMessages) {
   const char* const expected[] = {
       "1 FULLC|FULL|FULLA",
       "1 HOST(h)|HOST_ADD|HOST_ADDA",

@@ -19,41 +19,26 @@
 
 namespace {
 
-/// A failure and its report by sys_error("caller.c", 77, operation, "p", "q"): the failing
-/// call is made for real (provoke), or its errno is injected (error) where this machine
-/// cannot provoke it. Tests run in a scratch directory holding "file" and "dir/sub".
-struct Row {
-  int error;
-  void (*provoke)();
-  int operation;
-  const char* expected;
-};
+using plaintest::Row;
 
-std::string Report(const Row& row) {
-  errno = row.error;
-  if (row.provoke != nullptr)
-    row.provoke();
-  sys_error("caller.c", 77, row.operation, "p", "q");
-  return plaintest::TakeReport();
+// The report of sys_error("caller.c", 77, operation, "p", "q"). Tests run in a scratch
+// directory holding "file" and "dir/sub".
+void Translate(int operation) {
+  sys_error("caller.c", 77, operation, "p", "q");
 }
 
-/// The report of row in a child: its stderr after an abort, else its status and stderr.
-std::string Ending(const Row& row) {
-  plaintest::ChildRun run = plaintest::RunInChild([&] { Report(row); });
-  return run.signal == SIGABRT ? run.err : "exit " + std::to_string(run.exitCode) + ": " + run.err;
-}
-
-class SysError : public ::testing::Test {
+class SysError : public plaintest::Started {
 protected:
   void SetUp() override {
-    ErrorProcessingStart();
-    ASSERT_EQ(chdir(plaintest::TempDir().c_str()), 0);
+    Started::SetUp();
+    ASSERT_EQ(chdir(tovtest::MakeTempDir().c_str()), 0);
     tovtest::WriteFile("file", "data");
     ASSERT_EQ(mkdir("dir", 0700), 0);
     ASSERT_EQ(mkdir("dir/sub", 0700), 0);
   }
-  void TearDown() override { MORCleanLastError(); }
 };
+
+using SysErrorDeathTest = SysError;
 
 const std::string Fatal = "#ERR# Fatal internal error at caller.c:77: ";
 const std::string Long(300, 'n');
@@ -95,10 +80,10 @@ TEST_F(SysError, ReportsLeaveTheCriticalErrorOfTheRow) {
       {EFAULT, nullptr, SYS_OP_UNAME, "1 UNAME|UNEXPECTED(Bad address)|-"},
   };
   for (const Row& row : rows)
-    EXPECT_EQ(Report(row), row.expected) << row.operation;
+    EXPECT_EQ(plaintest::Report(row, Translate), row.expected) << row.operation;
 }
 
-TEST_F(SysError, FatalInternalErrorsAbortWithTheirLine) {
+TEST_F(SysErrorDeathTest, FatalInternalErrorsAbortWithTheirLine) {
   const Row rows[] = {
       {0, [] { close(-1); }, SYS_OP_CLOSE, "Bad file descriptor (\"p\").\n"},
       {0, [] { lseek(0, 0, 99); }, SYS_OP_SEEK,
@@ -126,10 +111,10 @@ TEST_F(SysError, FatalInternalErrorsAbortWithTheirLine) {
       {0, nullptr, -1, "Unexpected operation identifier (-1)\n"},
   };
   for (const Row& row : rows)
-    EXPECT_EQ(Ending(row), Fatal + row.expected + "\n") << row.expected;
+    EXPECT_EQ(plaintest::Ending(row, Translate), Fatal + row.expected + "\n") << row.expected;
 }
 
-TEST_F(SysError, FatalRecordsAreShownThenExitWith127) {
+TEST_F(SysErrorDeathTest, FatalRecordsAreShownThenExitWith127) {
   const Row rows[] = {
       {0,
        [] {
@@ -163,7 +148,7 @@ TEST_F(SysError, FatalRecordsAreShownThenExitWith127) {
        "denied.\nAsk for the right to use the shared memory.\n\n"},
   };
   for (const Row& row : rows)
-    EXPECT_EQ(Ending(row), std::string("exit 127: ") + row.expected);
+    EXPECT_EQ(plaintest::Ending(row, Translate), std::string("exit 127: ") + row.expected);
 }
 
 TEST(Memory, AllocatesAndRefusesEmptySizes) {

@@ -2,8 +2,8 @@
 #include "MORLibServices.h"
 #include "MORMetaClass.h"
 
+#include <ctime>
 #include <gtest/gtest.h>
-#include <time.h>
 
 namespace {
 
@@ -22,15 +22,9 @@ public:
 };
 
 void BurnProcessor(long milliseconds) {
-  struct timespec start, now;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &start);
-  volatile unsigned long sink = 0;
-  do {
-    for (int i = 0; i < 100000; ++i)
-      sink = sink + static_cast<unsigned long>(i);
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  } while ((now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000 <
-           milliseconds);
+  const std::clock_t end = std::clock() + milliseconds * CLOCKS_PER_SEC / 1000;
+  for (volatile unsigned long sink = 0; std::clock() < end;)
+    sink = sink + 1;
 }
 
 } // namespace

@@ -17,6 +17,10 @@ std::string Narrow(const MORUnicodeString& s) {
   return static_cast<const char*>(s);
 }
 
+std::string Text(const MORMsgCatalog& catalog, const char* id) {
+  return Narrow(catalog.GetCatalogMsg(id).GetText());
+}
+
 // True when source is the compiled-in copy of catalog name, or its installed file (when
 // the library was installed under its configured prefix).
 bool IsLibraryCopy(const std::string& source, const std::string& name) {
@@ -58,16 +62,15 @@ TEST_F(MsgCatalog, ReadsKeysCommentsEscapesAndBlanks) {
   EXPECT_STREQ(catalog.GetError(), "");
   EXPECT_EQ(catalog.GetSource(), dir + "/CAT.msg");
   EXPECT_EQ(catalog.GetMsgCount(), 5);
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("0001").GetText()), "File %1 not found");
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("0002").GetText()), "Two\nlines \\ back ");
+  EXPECT_EQ(Text(catalog, "0001"), "File %1 not found");
+  EXPECT_EQ(Text(catalog, "0002"), "Two\nlines \\ back ");
   EXPECT_FALSE(catalog.GetCatalogMsg("0003").IsEmpty());
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("0003").GetText()), "");
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("KEY_X").GetText()), "a = b");
+  EXPECT_EQ(Text(catalog, "0003"), "");
+  EXPECT_EQ(Text(catalog, "KEY_X"), "a = b");
   // The last line has no end of line and is still a message; the stray byte is kept.
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("0004").GetText()), "\xC3\xA9t\xC3\xA9 \xC3\xBF");
-  EXPECT_TRUE(catalog.GetCatalogMsg("9999").IsEmpty());
-  EXPECT_TRUE(catalog.GetCatalogMsg(nullptr).IsEmpty());
-  EXPECT_TRUE(catalog.GetCatalogMsg("# a comment").IsEmpty());
+  EXPECT_EQ(Text(catalog, "0004"), "\xC3\xA9t\xC3\xA9 \xC3\xBF");
+  for (const char* id : {"9999", static_cast<const char*>(nullptr), "# a comment"})
+    EXPECT_TRUE(catalog.GetCatalogMsg(id).IsEmpty()) << (id ? id : "null");
 }
 
 TEST_F(MsgCatalog, BuildsMessagesWithOneBasedParameters) {
@@ -105,12 +108,12 @@ TEST_F(MsgCatalog, SearchOrderPathThenEnvironmentThenCompiledIn) {
 
   setenv("TOV_MSG_PATH", (empty + "::" + second + ":" + first).c_str(), 1);
   ASSERT_TRUE(catalog.LoadMsgCatalog("ORD", nullptr)) << catalog.GetError();
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("K").GetText()), "second");
+  EXPECT_EQ(Text(catalog, "K"), "second");
   EXPECT_EQ(catalog.GetSource(), second + "/ORD.msg");
 
   // A path given looks there only.
   ASSERT_TRUE(catalog.LoadMsgCatalog("ORD", first.c_str()));
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("K").GetText()), "first");
+  EXPECT_EQ(Text(catalog, "K"), "first");
   EXPECT_FALSE(catalog.LoadMsgCatalog("ORD", empty.c_str()));
   EXPECT_EQ(std::string(catalog.GetError()), empty + "/ORD.msg: No such file or directory");
   EXPECT_TRUE(catalog.GetCatalogMsg("K").IsEmpty());
@@ -125,7 +128,7 @@ TEST_F(MsgCatalog, SearchOrderPathThenEnvironmentThenCompiledIn) {
   std::string override = Catalog("TOVBC", "0001 = overridden\n");
   setenv("TOV_MSG_PATH", override.c_str(), 1);
   ASSERT_TRUE(catalog.LoadMsgCatalog("TOVBC", nullptr));
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("0001").GetText()), "overridden");
+  EXPECT_EQ(Text(catalog, "0001"), "overridden");
 }
 
 TEST_F(MsgCatalog, MalformedLinesAreSkippedAndTheFirstIsNamed) {
@@ -145,7 +148,7 @@ TEST_F(MsgCatalog, MalformedLinesAreSkippedAndTheFirstIsNamed) {
   EXPECT_EQ(std::string(catalog.GetError()),
             dir + "/BAD.msg: line 2: missing \"=\" (and 7 more bad lines)");
   EXPECT_EQ(catalog.GetMsgCount(), 2);
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("GOOD2").GetText()), "two");
+  EXPECT_EQ(Text(catalog, "GOOD2"), "two");
   for (const char* id : {"BAD", "TAIL", "CTRL", "NUL", "HUGE", "TWO"})
     EXPECT_TRUE(catalog.GetCatalogMsg(id).IsEmpty()) << id;
 
@@ -168,9 +171,9 @@ TEST_F(MsgCatalog, MalformedLinesAreSkippedAndTheFirstIsNamed) {
 TEST_F(MsgCatalog, UnreadableFilesFailWithTheReason) {
   MORMsgCatalog catalog;
   // Nothing readable at all: a binary file is refused.
-  std::string binary(256, '\0');
+  std::string binary;
   for (int i = 0; i < 256; ++i)
-    binary[i] = static_cast<char>(i);
+    binary += static_cast<char>(i);
   std::string dir = Catalog("BIN", binary);
   EXPECT_FALSE(catalog.LoadMsgCatalog("BIN", dir.c_str()));
   EXPECT_EQ(std::string(catalog.GetError()),
@@ -203,14 +206,14 @@ TEST_F(MsgCatalog, ChangedFileIsReadAgain) {
   std::string dir = Catalog("CHG", "K = before\n");
   MORMsgCatalog catalog;
   ASSERT_TRUE(catalog.LoadMsgCatalog("CHG", dir.c_str()));
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("K").GetText()), "before");
+  EXPECT_EQ(Text(catalog, "K"), "before");
   // Same size, written at once: the file's time may not have changed.
   tovtest::WriteFile(dir + "/CHG.msg", "K = after!\n");
   MORMsgCatalog again;
   ASSERT_TRUE(again.LoadMsgCatalog("CHG", dir.c_str()));
-  EXPECT_EQ(Narrow(again.GetCatalogMsg("K").GetText()), "after!");
+  EXPECT_EQ(Text(again, "K"), "after!");
   // A message taken before stays valid.
-  EXPECT_EQ(Narrow(catalog.GetCatalogMsg("K").GetText()), "before");
+  EXPECT_EQ(Text(catalog, "K"), "before");
 }
 
 TEST_F(MsgCatalog, ErrorDiagnosticComesFromItsCatalog) {

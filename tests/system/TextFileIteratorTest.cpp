@@ -41,9 +41,10 @@ protected:
     MORCleanLastError();
   }
 
-  // The lines up to the end (with their numbers), or up to a failure, summed up in rc.
+  // The lines up to the end (with their numbers), or up to the failure expected as
+  // TakePendingError sums it up.
   LineList Lines(const std::string& content, int firstLine, int maxLength,
-                 std::string* failure = nullptr, std::vector<int>* numbers = nullptr) {
+                 const std::string& failure = "no error", std::vector<int>* numbers = nullptr) {
     Iterator it("f.txt", Open(content), firstLine, maxLength, Request());
     LineList lines;
     const MORBaseUnknown* value = nullptr;
@@ -54,7 +55,7 @@ protected:
         numbers->push_back(it.GetLineNumber());
     }
     EXPECT_EQ(value, nullptr);
-    EXPECT_EQ(TakePendingError(rc), failure != nullptr ? *failure : "no error");
+    EXPECT_EQ(TakePendingError(rc), failure);
     return lines;
   }
 
@@ -68,15 +69,15 @@ using TextFileDeathTest = TextFile;
 
 TEST_F(TextFile, GivesEachLineWithoutItsEndAndCountsThem) {
   std::vector<int> numbers;
-  EXPECT_EQ(Lines("one\r\ntwo\n\nfour\r\n\r\nlast", 0, -1, nullptr, &numbers),
+  EXPECT_EQ(Lines("one\r\ntwo\n\nfour\r\n\r\nlast", 0, -1, "no error", &numbers),
             (LineList{"one", "two", "", "four", "", "last"}));
   EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6}));
   // Only a carriage return right before the line feed belongs to the line end.
-  EXPECT_EQ(Lines("a\rb\n\r\rc\r\nd\r", 41, 5, nullptr, &(numbers = {})),
+  EXPECT_EQ(Lines("a\rb\n\r\rc\r\nd\r", 41, 5, "no error", &(numbers = {})),
             (LineList{"a\rb", "\r\rc", "d\r"}));
   EXPECT_EQ(numbers, (std::vector<int>{42, 43, 44}));
   EXPECT_EQ(Lines("", 0, -1), LineList{});
-  Lines("x\ny", -1, 5, nullptr, &(numbers = {}));
+  Lines("x\ny", -1, 5, "no error", &(numbers = {}));
   EXPECT_EQ(numbers, (std::vector<int>{-1, -1}));
 
   Iterator it("f.txt", Open("a\nb\n"), -1, -1, Request());
@@ -93,15 +94,11 @@ TEST_F(TextFile, FixedMaximumTakesLinesUpToItsLengthOnly) {
   std::string ten(10, 'x'), nine(9, 'y');
   EXPECT_EQ(Lines(ten + "\n" + ten + "\r\n" + nine + "\r\n" + ten, 0, 10),
             (LineList{ten, ten, nine, ten}));
-  std::string failure = "TOVBC 0216 2|10";
-  EXPECT_EQ(Lines("short\n" + ten + "a\n", 0, 10, &failure), LineList{"short"});
-  failure = "TOVBC 0216 2|0";
-  EXPECT_EQ(Lines("\r\nz\n", 0, 0, &failure), LineList{""});
+  EXPECT_EQ(Lines("short\n" + ten + "a\n", 0, 10, "TOVBC 0216 2|10"), LineList{"short"});
+  EXPECT_EQ(Lines("\r\nz\n", 0, 0, "TOVBC 0216 2|0"), LineList{""});
   // Without counting: the first ten characters, read on past a maximum below ten.
-  failure = "TOVBC 0217 0123456789...|20";
-  Lines("0123456789ABCDEFGHIJKLMNOP\n", -1, 20, &failure);
-  failure = "TOVBC 0217 abcdefgh...|3";
-  Lines("abcdefgh\r\n", -1, 3, &failure);
+  Lines("0123456789ABCDEFGHIJKLMNOP\n", -1, 20, "TOVBC 0217 0123456789...|20");
+  Lines("abcdefgh\r\n", -1, 3, "TOVBC 0217 abcdefgh...|3");
 
   // Reading goes on where the look past the maximum stopped: a line of a megabyte is
   // refused piece by piece, the maximum and ten more characters each time.
@@ -131,7 +128,7 @@ TEST_F(TextFile, GrowableBufferDoublesForLongLines) {
 
 TEST_F(TextFile, ZeroBytesAndBinaryDataKeepTheLineBoundaries) {
   std::vector<int> numbers;
-  EXPECT_EQ(Lines(std::string("ab\0cd\n\0\0\nlast\0", 14), 0, -1, nullptr, &numbers),
+  EXPECT_EQ(Lines(std::string("ab\0cd\n\0\0\nlast\0", 14), 0, -1, "no error", &numbers),
             (LineList{"ab", "", "last"}));
   EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
   // A growing buffer measures every byte, so a line cut at a zero byte shows; a fixed one
@@ -148,8 +145,7 @@ TEST_F(TextFile, ZeroBytesAndBinaryDataKeepTheLineBoundaries) {
   // A zero byte in a full buffer: the line is continued, not cut in two.
   std::string full = std::string("x\0", 2) + std::string(3000, 'y') + "\nz\n";
   EXPECT_EQ(Lines(full, 0, -1), (LineList{"x", "z"}));
-  std::string failure = "TOVBC 0216 1|100";
-  Lines(full, 0, 100, &failure);
+  Lines(full, 0, 100, "TOVBC 0216 1|100");
 }
 
 TEST_F(TextFileDeathTest, ReadErrorsCarryTheIteratorsRequest) {

@@ -112,18 +112,15 @@ TEST_F(ContainerOpsTest, DiffSortedVectorsMatchesTheStandardSetOperations) {
     TOVVector only1(TOVContainerNothingAtDelete), only2(TOVContainerNothingAtDelete),
         both(TOVContainerNothingAtDelete), all(TOVContainerNothingAtDelete);
     TOVUtilities::DiffSortedVectors(*va, *vb, _Cmp, skip, &only1, &only2, &both, &all);
-    std::vector<int> expected;
-    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(expected));
-    ASSERT_EQ(Values(only1), expected);
-    expected.clear();
-    std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(expected));
-    ASSERT_EQ(Values(only2), expected);
-    expected.clear();
-    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(expected));
-    ASSERT_EQ(Values(both), expected);
-    expected.clear();
-    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(expected));
-    ASSERT_EQ(Values(all), expected);
+    std::vector<int> expected[4];
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(expected[0]));
+    std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(expected[1]));
+    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(expected[2]));
+    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(expected[3]));
+    ASSERT_EQ(Values(only1), expected[0]);
+    ASSERT_EQ(Values(only2), expected[1]);
+    ASSERT_EQ(Values(both), expected[2]);
+    ASSERT_EQ(Values(all), expected[3]);
     // The objects of both come from the first vector.
     for (int i = 0; i < both.Size(); ++i)
       ASSERT_EQ(va->Contains(both[i]), 1u);
@@ -138,10 +135,8 @@ TEST_F(ContainerOpsTest, DiffSortedVectorsMatchesTheStandardSetOperations) {
     ASSERT_EQ(Values(distinct), unique);
     ASSERT_EQ(duplicates.Size(), vc->Size() - distinct.Size());
 
-    std::vector<int> shared;
-    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(shared));
     ASSERT_EQ(TOVUtilities::SetsSharesAtLeastOneElement(*va, *vb, _Cmp, _Cmp),
-              shared.empty() ? 0u : 1u);
+              expected[2].empty() ? 0u : 1u);
     MORBaseUnknown* duplicate = nullptr;
     ASSERT_EQ(TOVUtilities::CheckNotMultiDefinedElementInVector(*vc, _Cmp, duplicate),
               unique.size() == values.size() ? 1u : 0u);

@@ -12,31 +12,23 @@ TEST(Utilities, GuidWordsLengthsAndFormats) {
   EXPECT_STREQ(TOVUtilities::GetWord("  alpha  beta", 2, ' '), "beta");
   EXPECT_STREQ(TOVUtilities::GetWord("  alpha  beta", 3, ' '), "");
   EXPECT_STREQ(TOVUtilities::GetWord(nullptr, 1, ' '), "");
-  EXPECT_EQ(TOVUtilities::GetNbChars(nullptr, 5), 0);
-  EXPECT_EQ(TOVUtilities::GetNbChars("abc", -1), 3);
-  EXPECT_EQ(TOVUtilities::GetNbChars("abc", 2), 2);
-  EXPECT_EQ(TOVUtilities::GetNbChars("abc", 0), 0);
   char unterminated[4] = {'w', 'x', 'y', 'z'}; // read only up to the bound
   EXPECT_EQ(TOVUtilities::GetNbChars(unterminated, 4), 4);
-  // Digits and sign, at each side of a power of ten.
-  for (std::pair<int, int> c : {std::pair<int, int>{0, 1},
-                                {9, 1},
-                                {10, 2},
-                                {-9, 2},
-                                {-10, 3},
-                                {99, 2},
-                                {100, 3},
-                                {999999999, 9},
-                                {1000000000, 10}})
-    EXPECT_EQ(TOVUtilities::GetIntAsStrSize(c.first), c.second) << c.first;
-  EXPECT_EQ(TOVUtilities::GetIntAsStrSize(-120), 4);
-  EXPECT_EQ(TOVUtilities::GetIntAsStrSize(INT_MIN), 11);
-  EXPECT_EQ(TOVUtilities::GetIntAsStrSize(INT_MAX), 10);
-  EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(120, '0'), "%03d");
-  EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(10, '0'), "%02d");
-  EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(9, '0'), "%01d");
-  EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(120, ' '), "%3d");
-  EXPECT_STREQ(TOVUtilities::GetListItemIdxFormat(99, '\0'), "%2d");
+  EXPECT_EQ(TOVUtilities::GetNbChars(nullptr, 5), 0);
+  EXPECT_EQ(TOVUtilities::GetNbChars("abc", 0), 0);
+  EXPECT_EQ(TOVUtilities::GetNbChars("abc", -1), 3);
+  EXPECT_EQ(TOVUtilities::GetNbChars("abc", 2), 2);
+  // Digits and sign, at each side of a power of ten and at the int limits.
+  const std::pair<int, int> sizes[] = {
+      {0, 1},   {9, 1},    {10, 2},        {-9, 2},          {-10, 3},      {99, 2},
+      {100, 3}, {-120, 4}, {999999999, 9}, {1000000000, 10}, {INT_MIN, 11}, {INT_MAX, 10}};
+  for (const auto& [value, size] : sizes)
+    EXPECT_EQ(TOVUtilities::GetIntAsStrSize(value), size) << value;
+  const std::pair<int, char> formats[] = {{120, '0'}, {10, '0'}, {9, '0'}, {120, ' '}, {99, '\0'}};
+  std::string made;
+  for (const auto& [count, fill] : formats)
+    made += std::string(TOVUtilities::GetListItemIdxFormat(count, fill)) + " ";
+  EXPECT_EQ(made, "%03d %02d %01d %3d %2d ");
 }
 
 TEST(Utilities, UnicodeComparisonsWithAndWithoutCase) {
@@ -87,9 +79,8 @@ TEST(UtilitiesDeathTest, FreeTextEscapingRoundTrips) {
   auto format = [](const char* text, const char* sep) {
     return std::string(TOVUtilities::FormatFreeTextForProgram(text, sep));
   };
-  EXPECT_EQ(format("a|b", "|"), "a\\_b");
-  EXPECT_EQ(format("", "|"), "\\0");
-  EXPECT_EQ(format("l1\nC:\\d", "::"), "l1\\nC:\\\\d");
+  EXPECT_EQ(format("a|b", "|") + " " + format("", "|") + " " + format("l1\nC:\\d", "::"),
+            "a\\_b \\0 l1\\nC:\\\\d");
   EXPECT_STREQ(TOVUtilities::TranslateFormattedForProgramFreeText("\\0", "|"), "");
   EXPECT_STREQ(TOVUtilities::TranslateFormattedForProgramFreeText("a\\tb\\", "|"), "a\\tb\\");
   for (const char* text : {"a|b", "", "\\0", "|\\n\n", "x::y:\\", "\\_"}) {
@@ -101,9 +92,8 @@ TEST(UtilitiesDeathTest, FreeTextEscapingRoundTrips) {
   }
   TOVString withNul("a");
   withNul.Resize(3, '\0'); // NULs inside the text are kept
-  TOVString back = TOVUtilities::TranslateFormattedForProgramFreeText(
-      TOVUtilities::FormatFreeTextForProgram(withNul, "|"), "|");
-  EXPECT_TRUE(back == withNul);
+  EXPECT_TRUE(TOVUtilities::TranslateFormattedForProgramFreeText(
+                  TOVUtilities::FormatFreeTextForProgram(withNul, "|"), "|") == withNul);
   TOVGlobalObjectCleaner cleaner;
   EXPECT_FATAL(TOVUtilities::FormatFreeTextForProgram("a", "\\"), "The field separator is \\");
   EXPECT_FATAL(TOVUtilities::TranslateFormattedForProgramFreeText("a", "\\"),
