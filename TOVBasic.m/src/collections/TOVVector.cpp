@@ -302,7 +302,9 @@ int TOVVector::SearchObject(int start, unsigned int, const MORBaseUnknown* obj) 
   return _Size;
 }
 
-void TOVVector::SetDimension(int newSize) {
+// Out of line so that the appending paths, which grow the storage once in many calls,
+// stay a few instructions without saving registers.
+__attribute__((noinline)) void TOVVector::SetDimension(int newSize) {
   if (newSize > _Capacity) {
     long long grown = static_cast<long long>(_Capacity) * 2 + 8;
     int capacity = grown < newSize ? newSize : (grown > 0x7FFFFFFF ? 0x7FFFFFFF : int(grown));
