@@ -125,9 +125,18 @@ void TOVVector::Add(MORBaseUnknown* obj, unsigned int flag) {
 }
 
 void TOVVector::Append(MORBaseUnknown* obj) {
-  if (ContainersLink() != nullptr)
-    ContainersLink()->AddObject(obj, this);
-  AppendInternal(obj);
+  // The common case returns before anything needs saving; telling a link and growing
+  // the storage are out of line.
+  if (ContainersLink() == nullptr && _Size < _Capacity) {
+    _pContents[_Size++] = obj;
+    return;
+  }
+  [this](MORBaseUnknown * appended) __attribute__((noinline)) {
+    if (ContainersLink() != nullptr)
+      ContainersLink()->AddObject(appended, this);
+    AppendInternal(appended);
+  }
+  (obj);
 }
 
 void TOVVector::Insert(MORBaseUnknown* obj, int index) {
