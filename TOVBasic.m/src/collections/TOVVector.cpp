@@ -131,12 +131,12 @@ void TOVVector::Append(MORBaseUnknown* obj) {
     _pContents[_Size++] = obj;
     return;
   }
-  [this](MORBaseUnknown * appended) __attribute__((noinline)) {
+  const auto tellAndGrow = [this](MORBaseUnknown * appended) __attribute__((noinline)) {
     if (ContainersLink() != nullptr)
       ContainersLink()->AddObject(appended, this);
     AppendInternal(appended);
-  }
-  (obj);
+  };
+  tellAndGrow(obj);
 }
 
 void TOVVector::Insert(MORBaseUnknown* obj, int index) {
