@@ -125,9 +125,18 @@ void TOVVector::Add(MORBaseUnknown* obj, unsigned int flag) {
 }
 
 void TOVVector::Append(MORBaseUnknown* obj) {
-  if (ContainersLink() != nullptr)
-    ContainersLink()->AddObject(obj, this);
-  AppendInternal(obj);
+  // The common case returns before anything needs saving; telling a link and growing
+  // the storage are out of line.
+  if (ContainersLink() == nullptr && _Size < _Capacity) {
+    _pContents[_Size++] = obj;
+    return;
+  }
+  const auto tellAndGrow = [this](MORBaseUnknown * appended) __attribute__((noinline)) {
+    if (ContainersLink() != nullptr)
+      ContainersLink()->AddObject(appended, this);
+    AppendInternal(appended);
+  };
+  tellAndGrow(obj);
 }
 
 void TOVVector::Insert(MORBaseUnknown* obj, int index) {
@@ -302,7 +311,9 @@ int TOVVector::SearchObject(int start, unsigned int, const MORBaseUnknown* obj) 
   return _Size;
 }
 
-void TOVVector::SetDimension(int newSize) {
+// Out of line so that the appending paths, which grow the storage once in many calls,
+// stay a few instructions without saving registers.
+__attribute__((noinline)) void TOVVector::SetDimension(int newSize) {
   if (newSize > _Capacity) {
     long long grown = static_cast<long long>(_Capacity) * 2 + 8;
     int capacity = grown < newSize ? newSize : (grown > 0x7FFFFFFF ? 0x7FFFFFFF : int(grown));

@@ -4,6 +4,17 @@
 
 TOV_IMPLEMENT_CLASS(TOVVectorIterator, TOVIterator)
 
+namespace {
+
+// How many objects ahead of the one it gives a forward step asks the processor to fetch.
+// The caller usually reads each object it gets; when the objects lie scattered in memory,
+// each read is a cache miss that a loop making one call per object cannot overlap with
+// the next ones by itself. Far enough ahead to cover the latency of memory at some ten
+// nanoseconds a step, near enough to stay in the first-level cache until it is read.
+constexpr unsigned int kPrefetchAhead = 16;
+
+} // namespace
+
 TOVVectorIterator::TOVVectorIterator(const TOVVector* v, const MORBaseUnknown* pattern,
                                      unsigned int withPattern, const TOVComparator* cmp)
     : TOVIterator(pattern, withPattern, cmp), _pVector(v), _Restart(1) {}
@@ -30,8 +41,12 @@ MORBaseUnknown* TOVVectorIterator::Next() {
   if (v != nullptr && !PatternFlag()) {
     const int index = _Cursor.GetIndex() + 1;
     // One unsigned comparison tells both that index is not negative and below the size.
-    if (static_cast<unsigned int>(index) < static_cast<unsigned int>(v->_Size)) {
+    const unsigned int size = static_cast<unsigned int>(v->_Size);
+    if (static_cast<unsigned int>(index) < size) {
       _Cursor.SetIndex(index);
+      // A prefetch never faults; the slot read stays inside the vector.
+      if (static_cast<unsigned int>(index) + kPrefetchAhead < size)
+        __builtin_prefetch(v->_pContents[index + kPrefetchAhead]);
       return v->_pContents[index];
     }
   }
