@@ -42,7 +42,15 @@ public:
   void Set(const TOVCursor* c, MORBaseUnknown* obj) override;
   void Set(int index, MORBaseUnknown* obj) override;
   void Insert(MORBaseUnknown* obj, int index) override;
-  void Append(MORBaseUnknown* obj) override;
+  /// Adds obj at the end, telling the containers link if any. The common case (no link,
+  /// room left) is inline, so that a caller who knows the vector's class pays no call.
+  void Append(MORBaseUnknown* obj) override {
+    if (ContainersLink() == nullptr && _Size < _Capacity) {
+      _pContents[_Size++] = obj;
+      return;
+    }
+    AppendTellingAndGrowing(obj);
+  }
   unsigned int InsertAfter(TOVCursor* c, MORBaseUnknown* obj) override;
   unsigned int InsertBefore(TOVCursor* c, MORBaseUnknown* obj) override;
   MORBaseUnknown* First() const override;
@@ -82,6 +90,8 @@ protected:
 private:
   friend class TOVVectorIterator;
   TOVBASIC_LOCAL void AppendInternal(MORBaseUnknown* obj);
+  /// Append's uncommon case: tells the containers link, then grows the storage as needed.
+  void AppendTellingAndGrowing(MORBaseUnknown* obj);
   TOVBASIC_LOCAL void TellClear();
 
   int _Size;

@@ -124,19 +124,10 @@ void TOVVector::Add(MORBaseUnknown* obj, unsigned int flag) {
   AppendInternal(obj);
 }
 
-void TOVVector::Append(MORBaseUnknown* obj) {
-  // The common case returns before anything needs saving; telling a link and growing
-  // the storage are out of line.
-  if (ContainersLink() == nullptr && _Size < _Capacity) {
-    _pContents[_Size++] = obj;
-    return;
-  }
-  const auto tellAndGrow = [this](MORBaseUnknown * appended) __attribute__((noinline)) {
-    if (ContainersLink() != nullptr)
-      ContainersLink()->AddObject(appended, this);
-    AppendInternal(appended);
-  };
-  tellAndGrow(obj);
+void TOVVector::AppendTellingAndGrowing(MORBaseUnknown* obj) {
+  if (ContainersLink() != nullptr)
+    ContainersLink()->AddObject(obj, this);
+  AppendInternal(obj);
 }
 
 void TOVVector::Insert(MORBaseUnknown* obj, int index) {
