@@ -9,7 +9,6 @@
 
 using msgtest::Fixed;
 using msgtest::None;
-using msgtest::Utf8;
 
 namespace {
 
@@ -69,12 +68,6 @@ TEST(ErrorDisplay, LaysOutEachTypeOnItsStream) {
   TOVErrorDisplayToISO8859Term display;
   MORError plain(0);
   EXPECT_EQ(Capture([&] { display.Display(plain); }).err, "#ERR# ... - ...\n\n");
-  // A catalog message is shown with its parameters.
-  TOVError error("f", 1, None, TOVCatalogMsg("TOVBC", "0201", "/no/such", "gone"), None,
-                 MORCriticalError, E_FAIL);
-  std::string expected = "#ERR# TOVBC - 0201: " + Utf8(error.GetNLSDiagnostic()) + "\n\n";
-  EXPECT_NE(expected.find("/no/such"), std::string::npos);
-  EXPECT_EQ(Capture([&] { display.Display(error); }).err, expected);
 }
 
 TEST(ErrorDisplay, OemTermWritesCodePage850) {
