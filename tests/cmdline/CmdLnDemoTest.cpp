@@ -34,7 +34,6 @@ TEST(CmdLnDemo, EachCommandLineGivesItsStatusAndItsTextsOnTheirStreams) {
            "\n#ERR# TOVBC - 0001: " + CatalogText("0001", {"-x"}) + "\n" + usage + "\n"},
       // The help goes to the standard output with the information status.
       {"-h", 1, help, ""},
-      {"-help", 1, help, ""},
       {"'-?' file1", 1, help, ""},
       {"-v -h", 1, help, ""},
       {"-n run1 a -v b -", 0, "name: run1\noutput: -\nverbose: yes\nfile: a\nfile: b\nfile: -\n",

@@ -1,11 +1,8 @@
 #include "CollectionsTestSupport.h"
 #include "MORBaseUnknownCmpAddr.h"
 #include "MORBaseUnknownHashAddr.h"
-#include "TOVChildExtractorRfHndlr.h"
 #include "TOVCoupledConvertor.h"
-#include "TOVHashTableRfHndlr.h"
 #include "TOVList.h"
-#include "TOVSortedVectorRfHndlr.h"
 
 #include <cstdint>
 
@@ -129,21 +126,4 @@ TEST(ContainerFramework, SetsContainSameObjectsComparesCountAndMembership) {
   AppendAll(withNull, {nullptr, x[0]});
   EXPECT_EQ(0u, same(withNull, b));
   EXPECT_EQ(0u, same(b, withNull));
-}
-
-TEST(ContainerFrameworkDeathTest, HandlerChecksTheClassOfTheObjectAndOfTheCopiedHandler) {
-  TOVSortedVectorRfHndlr sorted(TOVRfHndlrNoAddRef,
-                                new TOVSortedVector(TOVContainerNothingAtDelete));
-  TOVVectorRfHndlr& asVector = sorted;
-  TOVVector* plain = new TOVVector(TOVContainerNothingAtDelete);
-  EXPECT_FATAL(asVector.Set(TOVRfHndlrNoAddRef, plain),
-               "xxxRfHndlr::Set(): the object is a TOVVector that does'nt derive from "
-               "TOVSortedVector");
-  TOVVectorRfHndlr other(TOVRfHndlrNoAddRef, plain);
-  EXPECT_FATAL(asVector = other, "xxxRfHndlr::operator=(): the handler to copy manage TOVVector "
-                                 "that does'nt derive from TOVSortedVector");
-  TOVContainerRfHndlr container(sorted);
-  EXPECT_EQ(2, sorted->GetRefCount());
-  TOVChildExtractorRfHndlr empty;
-  EXPECT_FATAL(empty->MakeChildIterator(nullptr), "xxxRfHndlr::operator->(): Pointer == NULL");
 }

@@ -65,5 +65,9 @@ TEST(Catalog, EveryUsedMessageExistsWithItsParametersInFilesAndLibrary) {
     MORMsgCatalog catalog;
     ASSERT_NE(catalog.LoadMsgCatalog(name, dir.c_str()), 0) << catalog.GetError();
     EXPECT_EQ(catalog.GetMsgCount(), static_cast<int>(idsPerCatalog[name].size())) << name;
+    // Nor does the compiled-in copy hold more.
+    MORMsgCatalog builtin;
+    ASSERT_NE(builtin.LoadMsgCatalog(name, nullptr), 0) << builtin.GetError();
+    EXPECT_EQ(builtin.GetMsgCount(), catalog.GetMsgCount()) << name;
   }
 }

@@ -1,7 +1,6 @@
 #include "TOVCoupledMessageDisplay.h"
 #include "TOVErrorDisplay.h"
 #include "TOVGlobalObjectCleaner.h"
-#include "TOVMessageDisplayInstall.h"
 #include "TOVMessageDisplayToISO8859Term.h"
 #include "TOVMessageDisplayToOemTerm.h"
 #include "TOVMessageDisplayToString.h"
@@ -99,13 +98,4 @@ TEST(MessageDisplay, CoupledShowsEveryMessageOnBothAndAsksTheFirstForErrorsFirst
   EXPECT_EQ(TOVCoupledMessageDisplay(byStatus, failing).GetDisplayError(error, 0), E_FAIL);
   EXPECT_EQ(error, nullptr);
   EXPECT_EQ(log, "1:forget;2:forget;1:ask;3:ask;");
-}
-
-TEST(MessageDisplay, InstallingTheTerminalDisplaysMakesThemGlobal) {
-  TOVGlobalObjectCleaner cleaner;
-  EXPECT_STREQ(TOVSetGlobalMessageDisplayToTerm(0).IsA(), "TOVMessageDisplayToISO8859Term");
-  TOVSetGlobalDisplaysToTerm(1);
-  EXPECT_STREQ(TOVMessageDisplay::GetGlobal().IsA(), "TOVMessageDisplayToOemTerm");
-  EXPECT_STREQ(TOVErrorDisplay::GetGlobal().IsA(), "TOVErrorDisplayToOemTerm");
-  EXPECT_EQ(cleaner.GetCount(), 3);
 }

@@ -227,17 +227,3 @@ TEST_F(MsgCatalog, ErrorDiagnosticComesFromItsCatalog) {
   EXPECT_EQ(Narrow(error->GetNLSDiagnostic()), "");
   error->Release();
 }
-
-TEST_F(MsgCatalog, ShippedCatalogsReadCleanlyAndMatchTheCompiledInCopy) {
-  for (const char* name : {"TOVBC", "TOVCMD", "TOVSYS", "TOVSOCK", "TOVCOM"}) {
-    MORMsgCatalog file, builtin;
-    std::string path = std::string(TOV_SOURCE_DIR) + "/catalogs";
-    if (tovtest::ReadFile(path + "/" + name + ".msg").empty())
-      continue;
-    ASSERT_TRUE(file.LoadMsgCatalog(name, path.c_str())) << name << ": " << file.GetError();
-    EXPECT_STREQ(file.GetError(), "") << name;
-    ASSERT_TRUE(builtin.LoadMsgCatalog(name, nullptr)) << name;
-    EXPECT_TRUE(IsLibraryCopy(builtin.GetSource(), name)) << builtin.GetSource();
-    EXPECT_EQ(builtin.GetMsgCount(), file.GetMsgCount()) << name;
-  }
-}

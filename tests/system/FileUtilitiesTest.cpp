@@ -34,12 +34,12 @@ struct PathSet {
 // Files in a fresh temporary directory, removed with it.
 class FileUtilitiesTest : public ::testing::Test {
 protected:
-  void TearDown() override { ASSERT_EQ(std::system(("rm -rf '" + _Dir + "'").c_str()), 0); }
   std::string Write(const std::string& name, const std::string& content) const {
     tovtest::WriteFile(_Dir + "/" + name, content);
     return _Dir + "/" + name;
   }
-  std::string _Dir = tovtest::MakeTempDir();
+  const tovtest::TempDir _Temp;
+  const std::string _Dir = _Temp.Path();
 };
 
 } // namespace

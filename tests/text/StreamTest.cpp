@@ -7,9 +7,8 @@
 
 class StreamTest : public ::testing::Test {
 protected:
-  void SetUp() override { _Dir = tovtest::MakeTempDir(); }
-  std::string Path(const char* name) const { return _Dir + "/" + name; }
-  std::string _Dir;
+  std::string Path(const char* name) const { return _Dir / name; }
+  const tovtest::TempDir _Dir;
 };
 
 TEST_F(StreamTest, GetlineReadsLinesAndRefusesBadArgumentsOrAMissingFile) {

@@ -16,7 +16,6 @@ std::string StdoutError(const std::string& catalog, const std::string& id) {
 TEST(ToolOutput, AStandardOutputOrAnOutputFileThatCannotBeWrittenIsAFailure) {
   const std::pair<std::string, Outcome> cases[] = {
       {kTovgraph + kExample, {2, "", StdoutError("TOVGRAPH", "0024")}},
-      {kTovgraph + "-tree " + kExample, {2, "", StdoutError("TOVGRAPH", "0024")}},
       {kTovgraph + "-h", {2, "", StdoutError("TOVGRAPH", "0024")}},
       {kTools + "cmdlinedemo/cmdlinedemo -n ab f", {2, "", StdoutError("CLDEMO", "0008")}},
       {kTools + "tovinfo/tovinfo", {3, "", StdoutError("TOVINFO", "0011")}}};
