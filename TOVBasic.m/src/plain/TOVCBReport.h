@@ -39,6 +39,13 @@ struct Case {
 /// Matches every error number; ends each list of cases.
 constexpr int AnyError = -1;
 
+// Rows of the classification tables: a row without directory variants, a fatal error with
+// its text, and the row that ends a list.
+#define TOV_CASE(error, action, diag, advice)                                                      \
+  { error, action, diag, advice, false, nullptr, nullptr }
+#define TOV_FATAL(error, text) TOV_CASE(error, tovcb::Action::FatalCode, text, nullptr)
+#define TOV_OTHER TOV_CASE(tovcb::AnyError, tovcb::Action::Other, nullptr, nullptr)
+
 /// The first case of cases (ended by an AnyError case) that matches error.
 const Case& FindCase(const Case* cases, int error);
 

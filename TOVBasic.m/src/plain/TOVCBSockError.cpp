@@ -83,10 +83,10 @@ const WinsockText WinsockTexts[] = {{10004, "Interrupted function call."},
                                     {10092, "WINSOCK.DLL version out of range."},
                                     {10093, "Successful WSAStartup not yet performed."}};
 
-#define TOV_CASE(error, action, diag, advice)                                                      \
-  { error, action, diag, advice, false, nullptr, nullptr }
-#define TOV_FATAL(error, text) TOV_CASE(error, Action::FatalCode, text, nullptr)
-#define TOV_OTHER TOV_CASE(AnyError, Action::Other, nullptr, nullptr)
+// A connection that the peer or the network ended: aborted, reset, timed out, no route.
+#define TOV_CONNECTION_LOST(diag, advice)                                                          \
+  TOV_CASE(10053, Action::Pair, diag, advice), TOV_CASE(10054, Action::Pair, diag, advice),        \
+      TOV_CASE(10060, Action::Pair, diag, advice), TOV_CASE(10065, Action::Pair, diag, advice)
 
 const char AcceptText[] = "Unexptected accept error (%d).\n";
 const Case AcceptCases[] = {TOV_FATAL(10038, AcceptText), TOV_FATAL(10045, AcceptText),
@@ -121,25 +121,15 @@ const Case ListenCases[] = {TOV_FATAL(10038, ListenText), TOV_FATAL(10045, Liste
                             TOV_FATAL(10093, ListenText), TOV_OTHER};
 const Case OtherCases[] = {TOV_OTHER};
 const char RecvText[] = "Unexptected recv error (%d).\n";
-const Case RecvCases[] = {TOV_FATAL(10014, RecvText),
-                          TOV_FATAL(10022, RecvText),
-                          TOV_FATAL(10093, RecvText),
-                          TOV_CASE(10053, Action::Pair, "RECV", "RECVA"),
-                          TOV_CASE(10054, Action::Pair, "RECV", "RECVA"),
-                          TOV_CASE(10060, Action::Pair, "RECV", "RECVA"),
-                          TOV_CASE(10065, Action::Pair, "RECV", "RECVA"),
+const Case RecvCases[] = {TOV_FATAL(10014, RecvText), TOV_FATAL(10022, RecvText),
+                          TOV_FATAL(10093, RecvText), TOV_CONNECTION_LOST("RECV", "RECVA"),
                           TOV_OTHER};
 const char SelectText[] = "Unexptected select error (%d).\n";
 const Case SelectCases[] = {TOV_FATAL(10014, SelectText), TOV_FATAL(10022, SelectText),
                             TOV_FATAL(10038, SelectText), TOV_FATAL(10093, SelectText), TOV_OTHER};
 const char SendText[] = "Unexptected send error (%d).\n";
-const Case SendCases[] = {TOV_FATAL(10014, SendText),
-                          TOV_FATAL(10022, SendText),
-                          TOV_FATAL(10093, SendText),
-                          TOV_CASE(10053, Action::Pair, "SEND", "SENDA"),
-                          TOV_CASE(10054, Action::Pair, "SEND", "SENDA"),
-                          TOV_CASE(10060, Action::Pair, "SEND", "SENDA"),
-                          TOV_CASE(10065, Action::Pair, "SEND", "SENDA"),
+const Case SendCases[] = {TOV_FATAL(10014, SendText), TOV_FATAL(10022, SendText),
+                          TOV_FATAL(10093, SendText), TOV_CONNECTION_LOST("SEND", "SENDA"),
                           TOV_OTHER};
 const char SetOptText[] = "Unexptected setopt error (%d).\n";
 const Case SetOptCases[] = {TOV_FATAL(10014, SetOptText), TOV_FATAL(10038, SetOptText),

@@ -39,12 +39,8 @@ const Case FileCases[] = {
      "NAMETOOLONG_DIRA"},
     {AnyError, Action::Other, nullptr, nullptr, false, nullptr, nullptr}};
 
-#define TOV_CASE(error, action, diag, advice)                                                      \
-  { error, action, diag, advice, false, nullptr, nullptr }
 #define TOV_NOMEM TOV_CASE(ENOMEM, Action::NoMem, nullptr, nullptr)
-#define TOV_OTHER TOV_CASE(AnyError, Action::Other, nullptr, nullptr)
 #define TOV_NODIAG TOV_CASE(AnyError, Action::NoDiag, nullptr, nullptr)
-#define TOV_FATAL(error, text) TOV_CASE(error, Action::FatalCode, text, nullptr)
 
 const Case OtherCases[] = {TOV_OTHER};
 const Case ForkCases[] = {TOV_CASE(EAGAIN, Action::Pair, "FORK_AGAIN", "FORK_AGAINA"), TOV_NOMEM,
