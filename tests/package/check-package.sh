@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build in BUILD_DIR into a fresh temporary prefix and checks it as a new user
-# would, with no LD_LIBRARY_PATH: the installed tovgraph runs on the bundled example, and
+# would, in an empty environment: the installed tovgraph runs on the bundled example, and
 # the consumer program, linked with --as-needed, builds and runs against it through the
 # CMake package and through pkg-config. Then the Debian package made by CPack is unpacked
 # into a scratch root and its tovgraph runs from there. Last, ./tov uninstall empties the
@@ -14,8 +14,9 @@ SOURCE_DIR=$(cd "$HERE/../.." && pwd)
 BUILD_DIR=$(cd "$1" && pwd)
 CXX=${CXX:-c++}
 EXAMPLE=$SOURCE_DIR/tools/tovgraph/examples/build.graph
-# Programs run exactly as a user's would: the loader gets no help from the environment.
-unset LD_LIBRARY_PATH
+# Runs an installed or consumer program in an empty environment (a PATH alone), so that
+# the loader finds the libraries through the programs' own run paths and nothing else.
+as_user() { env -i PATH=/usr/bin:/bin "$@"; }
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/tovpackage.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
@@ -58,7 +59,7 @@ done
 # 1. The installed tool prints what the tool of the build tree prints.
 expected_graph=$("$BUILD_DIR/tools/tovgraph/tovgraph" "$EXAMPLE") ||
   fail "the tovgraph of the build tree failed"
-out=$("$PREFIX/bin/tovgraph" "$EXAMPLE" 2>&1) || fail "the installed tovgraph failed: $out"
+out=$(as_user "$PREFIX/bin/tovgraph" "$EXAMPLE" 2>&1) || fail "the installed tovgraph failed: $out"
 [[ $out == "$expected_graph" ]] || fail "the installed tovgraph printed '$out'"
 echo "package check: installed tovgraph ok"
 
@@ -75,7 +76,7 @@ deps=$(needed "$WORK/consumer-build/consumer")
   fail "the consumer should need libTOVBasic alone, it needs: $deps"
 version=$(grep -E '^Version:' "$pcfile" | awk '{print $2}')
 expected="hello from the installed package, version $version"
-out=$("$WORK/consumer-build/consumer" 2>&1) || fail "the CMake-built consumer failed: $out"
+out=$(as_user "$WORK/consumer-build/consumer" 2>&1) || fail "the CMake-built consumer failed: $out"
 [[ $out == "$expected" ]] || fail "the CMake-built consumer printed '$out'"
 echo "package check: CMake package ok ($out)"
 
@@ -89,7 +90,7 @@ libdir=$(pkg-config --variable=libdir TOVBasic)
 "$CXX" $cflags "$HERE/consumer/main.cpp" -o "$WORK/consumer-pc" \
   "-DEXPECTED_VERSION=\"$version\"" -Wl,--as-needed $libs "-Wl,-rpath,$libdir" ||
   fail "the consumer does not build with pkg-config"
-out=$("$WORK/consumer-pc" 2>&1) || fail "the pkg-config-built consumer failed: $out"
+out=$(as_user "$WORK/consumer-pc" 2>&1) || fail "the pkg-config-built consumer failed: $out"
 [[ $out == "$expected" ]] || fail "the pkg-config-built consumer printed '$out'"
 echo "package check: pkg-config ok ($out)"
 
@@ -100,7 +101,7 @@ deb=$(find "$WORK/deb" -maxdepth 1 -name '*.deb') || true
 [[ -n $deb ]] || fail "CPack made no .deb"
 dpkg-deb -x "$deb" "$WORK/root" || fail "dpkg-deb cannot unpack $deb"
 dpkg-deb -f "$deb" Package Version | grep -q "$version" || fail "the package has the wrong version"
-out=$("$WORK/root/usr/bin/tovgraph" "$EXAMPLE" 2>&1) ||
+out=$(as_user "$WORK/root/usr/bin/tovgraph" "$EXAMPLE" 2>&1) ||
   fail "the tovgraph of the Debian package failed: $out"
 [[ $out == "$expected_graph" ]] || fail "the tovgraph of the Debian package printed '$out'"
 echo "package check: Debian package ok (${deb##*/})"
